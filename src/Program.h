@@ -1,0 +1,35 @@
+// The program as a whole: the clock window and the settings dialog, one
+// instance each, created on first use. A runtime builds one Program over
+// itself, calls start() and runs its event loop.
+#pragma once
+
+#include <memory>
+
+#include "platform/Runtime.h"
+
+namespace talvorin {
+
+class frmMain;
+class frmParam;
+
+class Program {
+  public:
+    explicit Program(Runtime& runtime);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Creates the clock window, loads it and shows it.
+    void start();
+
+    frmMain& mainForm();
+    frmParam& paramForm();
+    bool hasParamForm() const { return param_ != nullptr; }
+
+  private:
+    Runtime& runtime_;
+    std::unique_ptr<frmMain> main_;
+    std::unique_ptr<frmParam> param_;
+};
+
+}  // namespace talvorin

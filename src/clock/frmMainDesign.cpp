@@ -1,0 +1,56 @@
+#include "clock/frmMainDesign.h"
+
+namespace talvorin {
+
+namespace {
+
+FormDesign makeDesign() {
+    FormDesign d;
+    d.name = "frmMain";
+    d.caption = "Talvorin";
+    d.clientWidth = 15735;
+    d.clientHeight = 7920;
+    d.frame = FormFrame::None;
+    d.draggableSurface = true;
+
+    ControlDesign timer;
+    timer.name = "Timer1";
+    timer.kind = ControlKind::Timer;
+    timer.intervalMs = 1000;
+    timer.enabled = true;
+
+    ControlDesign day;
+    day.name = "LabDay";
+    day.kind = ControlKind::Label;
+    day.caption = "Label1";
+    day.left = 120;
+    day.top = 240;
+    day.width = 3135;
+    day.height = 255;
+    day.foreColor = kLabelGrey;
+    day.transparent = true;
+
+    ControlDesign time;
+    time.name = "LabHeure";
+    time.kind = ControlKind::Label;
+    time.caption = "--:--";
+    time.left = 100;
+    time.top = 360;
+    time.width = 15372;
+    time.height = 7332;
+    time.foreColor = kLabelGrey;
+    time.transparent = true;
+    time.font = FontDesign{kTimeFace, 48, 400};
+
+    d.controls = {timer, day, time};
+    return d;
+}
+
+}  // namespace
+
+const FormDesign& frmMainDesign() {
+    static const FormDesign design = makeDesign();
+    return design;
+}
+
+}  // namespace talvorin

@@ -1,0 +1,108 @@
+#include "dialog/frmParam.h"
+
+#include "clock/frmMain.h"
+#include "dialog/Conversion.h"
+#include "dialog/frmParamDesign.h"
+#include "platform/Integers.h"
+
+namespace talvorin {
+
+namespace {
+
+constexpr const char* kInvalidValues = "Des valeurs sont non conformes";
+constexpr const char* kTitle = "Talvorin";
+
+int checkValue(const std::string& flag) {
+    return isNotOff(flag) ? 1 : 0;
+}
+
+std::string flagText(int checkBoxValue) {
+    return checkBoxValue != 0 ? "1" : "0";
+}
+
+}  // namespace
+
+frmParam::frmParam(Runtime& runtime, frmMain& main)
+    : FormHost(runtime, frmParamDesign()), main_(main) {}
+
+void frmParam::setNumber(std::string_view box, int64_t value) {
+    view().textBox(box).setText(toText(value));
+}
+
+void frmParam::Form_Load() {
+    const ClockSettings& s = main_.settings;
+    setNumber("txtTransp", s.Trans);
+    setNumber("txtR", s.CoulR);
+    setNumber("txtG", s.CoulG);
+    setNumber("txtB", s.CoulB);
+    setNumber("txtTaille", s.hText);
+    setNumber("txtTop", s.posT);
+    setNumber("txtLeft", s.posL);
+    view().checkBox("chkVis").setValue(checkValue(s.onTheTop));
+    view().checkBox("chkSecondes").setValue(checkValue(s.Secondes));
+}
+
+void frmParam::cmdDefaut_Click() {
+    const ClockSettings d = defaultSettings();
+    setNumber("txtTransp", d.Trans);
+    setNumber("txtR", d.CoulR);
+    setNumber("txtG", d.CoulG);
+    setNumber("txtB", d.CoulB);
+    setNumber("txtTaille", d.hText);
+    setNumber("txtTop", d.posT);
+    setNumber("txtLeft", d.posL);
+    view().checkBox("chkVis").setValue(checkValue(d.onTheTop));
+    view().checkBox("chkSecondes").setValue(checkValue(d.Secondes));
+}
+
+void frmParam::cmdOk_Click() {
+    try {
+        applyFields();
+    } catch (...) {
+        runtime().msgBox(kInvalidValues, vbExclamation, kTitle);
+        // A failed apply must not leave the clock frozen on a stale time.
+        if (main_.loaded()) main_.Timer1().setEnabled(true);
+    }
+}
+
+void frmParam::applyFields() {
+    main_.Timer1().setEnabled(false);
+    ClockSettings& s = main_.settings;
+    // Each field is converted and stored before the next is read, so the
+    // conversion messages come in field order. The boxes keep what was typed.
+    auto byteField = [this](std::string_view box, int16_t minimum) {
+        std::string text = view().textBox(box).text();
+        return convByte(runtime(), text, minimum);
+    };
+    auto longField = [this](std::string_view box) {
+        return convLong(runtime(), view().textBox(box).text());
+    };
+    s.Trans = byteField("txtTransp", 0);
+    s.CoulR = byteField("txtR", 0);
+    s.CoulG = byteField("txtG", 0);
+    s.CoulB = byteField("txtB", 0);
+    s.hText = byteField("txtTaille", 20);
+    s.posT = longField("txtTop");
+    s.posL = longField("txtLeft");
+    s.onTheTop = flagText(view().checkBox("chkVis").value());
+    s.Secondes = flagText(view().checkBox("chkSecondes").value());
+
+    main_.writeFile();
+    runtime().doEvents();
+    // The pending events may have ended the program or closed this dialog.
+    if (!main_.loaded()) return;
+    main_.readParametres();
+    main_.Timer1().setEnabled(true);
+    if (loaded()) Form_Load();
+}
+
+void frmParam::onClick(std::string_view control) noexcept {
+    dispatch([&] {
+        if (control == "cmdDefaut")
+            cmdDefaut_Click();
+        else if (control == "cmdOk")
+            cmdOk_Click();
+    });
+}
+
+}  // namespace talvorin

@@ -1,0 +1,32 @@
+// The settings dialog. It keeps no settings of its own: it fills its fields
+// from the clock's record, and "Valider !" converts every field back into the
+// record, saves the file and reloads it so the clock moves and resizes at once.
+#pragma once
+
+#include <string_view>
+
+#include "platform/FormHost.h"
+
+namespace talvorin {
+
+class frmMain;
+
+class frmParam final : public FormHost {
+  public:
+    frmParam(Runtime& runtime, frmMain& main);
+
+    void Form_Load() override;
+    void cmdDefaut_Click();
+    void cmdOk_Click();
+
+    void onClick(std::string_view control) noexcept override;
+    void onTimer(std::string_view) noexcept override {}
+
+  private:
+    void applyFields();
+    void setNumber(std::string_view box, int64_t value);
+
+    frmMain& main_;
+};
+
+}  // namespace talvorin

@@ -1,0 +1,60 @@
+// A form's design as data: the window and its controls with the properties a
+// runtime needs to build them. The core owns every design; a runtime only
+// turns one into real widgets. Positions and sizes are twips.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace talvorin {
+
+enum class ControlKind { Label, TextBox, CheckBox, Button, Timer };
+enum class TextAlign { Left, Right };
+
+struct FontDesign {
+    std::string face;   // empty: the runtime's default face
+    double points = 0;  // 0: the runtime's default size
+    int weight = 400;
+};
+
+struct ControlDesign {
+    std::string name;
+    ControlKind kind = ControlKind::Label;
+    std::string caption;
+    int32_t left = 0;    // twips, within the client area
+    int32_t top = 0;     // twips
+    int32_t width = 0;   // twips
+    int32_t height = 0;  // twips
+    int tabIndex = 0;
+    TextAlign align = TextAlign::Left;
+    std::optional<uint32_t> foreColor;  // packed RGB; none: the runtime's default
+    bool transparent = false;           // labels: no background of their own
+    std::optional<FontDesign> font;     // none: the runtime's default font
+    int intervalMs = 0;                 // timers
+    bool enabled = true;                // timers
+};
+
+enum class FormFrame {
+    None,     // no title bar, no task-bar button: dragged by its surface
+    Sizable,  // the default frame: title bar, system menu, min/max/close, task-bar button
+};
+
+struct FormDesign {
+    std::string name;
+    std::string caption;
+    int32_t clientWidth = 0;   // twips
+    int32_t clientHeight = 0;  // twips
+    FormFrame frame = FormFrame::Sizable;
+    bool draggableSurface = false;  // a press-and-move anywhere drags the window
+    std::vector<ControlDesign> controls;
+
+    const ControlDesign* find(const std::string& controlName) const {
+        for (const auto& c : controls)
+            if (c.name == controlName) return &c;
+        return nullptr;
+    }
+};
+
+}  // namespace talvorin

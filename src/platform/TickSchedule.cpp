@@ -1,0 +1,15 @@
+#include "platform/TickSchedule.h"
+
+namespace talvorin {
+
+std::chrono::milliseconds delayToNextTick(std::chrono::system_clock::time_point now,
+                                          std::chrono::milliseconds interval) {
+    using namespace std::chrono;
+    if (interval <= milliseconds::zero()) return kTickMargin;
+    const auto sinceEpoch = duration_cast<milliseconds>(now.time_since_epoch());
+    auto intoPeriod = sinceEpoch % interval;
+    if (intoPeriod < milliseconds::zero()) intoPeriod += interval;
+    return interval - intoPeriod + kTickMargin;
+}
+
+}  // namespace talvorin

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, once: quiet and
+# quick when everything is already there. Run as root on Debian 12.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ libgtest-dev            # core, headless runtime, unit tests
+    qt6-base-dev libgl-dev fonts-dseg               # the Linux program
+    g++-mingw-w64-x86-64-posix wine wine64          # the Windows program and its tests
+    xvfb xdotool x11-utils imagemagick openbox      # real windows on a virtual display
+    xauth fontconfig
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}; run as root or install them." >&2
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
