@@ -1,0 +1,170 @@
+#include "settings/OptionsFile.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "TestSupport.h"
+#include "platform/Error.h"
+#include "platform/FileReplace.h"
+
+namespace talvorin {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::kDefaultFile;
+using testing::readBytes;
+using testing::TempFolder;
+using testing::writeBytes;
+
+TEST(OptionsFormat, DefaultsGiveTheKnown293ByteFile) {
+    const std::string text = formatOptions(defaultSettings());
+    EXPECT_EQ(text, kDefaultFile);
+    EXPECT_EQ(text.size(), 293u);
+}
+
+TEST(OptionsFormat, FlagsAndNegativeNumbersAreWrittenAsHeld) {
+    ClockSettings s = defaultSettings();
+    s.Trans = -5;
+    s.onTheTop = " 1";
+    s.Secondes = "";
+    const auto lines = splitLines(formatOptions(s), 99);
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(lines[1], "-5");
+    EXPECT_EQ(lines[12], " 1");
+    EXPECT_EQ(lines[14], "");
+}
+
+TEST(OptionsLines, EveryUsualLineEndSplitsAndReadingStopsEarly) {
+    const struct {
+        std::string bytes;
+        std::vector<std::string> lines;
+    } rows[] = {
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\r\nb", {"a", "b"}},  // last line without CR LF
+        {"a\nb\n", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"", {}},
+        {"\r\n", {""}},
+        {"1\r\n2\r\n3\r\n4\r\n", {"1", "2", "3"}},  // at most three asked for
+    };
+    for (const auto& row : rows) EXPECT_EQ(splitLines(row.bytes, 3), row.lines);
+}
+
+TEST(ReplaceFile, ReplacesTheWholeContentAndLeavesNoTemporaryFile) {
+    TempFolder folder;
+    const fs::path file = folder.path() / "tl_options.txt";
+    writeBytes(file, std::string(5000, 'x'));
+    replaceFile(file, "new");
+    EXPECT_EQ(readBytes(file), "new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+// Checks that a failed write raised the expected error, left the old bytes
+// intact and removed its temporary file.
+void expectFailedWriteKeepsOld(const fs::path& file, const std::string& old, ErrorCode code) {
+    try {
+        writeOptions(file, defaultSettings());
+        ADD_FAILURE() << "the write did not fail";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.code(), code);
+    }
+    EXPECT_EQ(readBytes(file), old);
+    for (const auto& entry : fs::directory_iterator(file.parent_path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
+            << entry.path();
+}
+
+TEST(ReplaceFile, PathThatIsAFolderRaisesAndLeavesNoTemporaryFile) {
+    TempFolder folder;
+    const fs::path file = folder.path() / "tl_options.txt";
+    fs::create_directory(file);
+    EXPECT_THROW(writeOptions(file, defaultSettings()), RuntimeError);
+    EXPECT_TRUE(fs::is_directory(file));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+TEST(ReplaceFile, MissingFolderRaisesPathNotFound) {
+    TempFolder folder;
+    try {
+        writeOptions(folder.path() / "gone" / "tl_options.txt", defaultSettings());
+        ADD_FAILURE() << "the write did not fail";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.code(), ErrorCode::PathNotFound);
+    }
+}
+
+// A small file system of the test's own, for the faults a folder's
+// permissions cannot bring about when the tests run as root.
+class MountedFolder {
+public:
+    explicit MountedFolder(const std::string& options) {
+        if (::geteuid() != 0) {
+            reason_ = "mounting a file system needs root";
+            return;
+        }
+        const std::string command =
+            "mount -t tmpfs -o " + options + " talvorin-test " + folder_.path().string();
+        if (std::system((command + " 2>/dev/null").c_str()) != 0) {
+            reason_ = "this machine refuses to mount a tmpfs";
+            return;
+        }
+        mounted_ = true;
+    }
+    ~MountedFolder() {
+        if (mounted_) std::system(("umount " + folder_.path().string()).c_str());
+    }
+    bool mounted() const { return mounted_; }
+    const std::string& reason() const { return reason_; }
+    const fs::path& path() const { return folder_.path(); }
+    bool remount(const std::string& options) {
+        return std::system(("mount -o remount," + options + " " + path().string()).c_str()) == 0;
+    }
+
+private:
+    TempFolder folder_;
+    bool mounted_ = false;
+    std::string reason_;
+};
+
+TEST(ReplaceFile, FullDiskLeavesTheOldFileIntact) {
+    MountedFolder disk("size=16k");
+    if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+    const fs::path file = disk.path() / "tl_options.txt";
+    const std::string old = testing::defaultFileWith(2, "200");
+    writeBytes(file, old);
+    // Fill what is left, so the new content finds no room.
+    {
+        std::ofstream filler(disk.path() / "filler", std::ios::binary);
+        const std::string block(1024, 'f');
+        for (int i = 0; i < 64 && filler; ++i) filler << block << std::flush;
+    }
+    expectFailedWriteKeepsOld(file, old, ErrorCode::DiskFull);
+}
+
+TEST(ReplaceFile, ReadOnlyFolderLeavesTheOldFileIntact) {
+    MountedFolder disk("size=64k");
+    if (!disk.mounted()) GTEST_SKIP() << disk.reason();
+    const fs::path file = disk.path() / "tl_options.txt";
+    const std::string old = testing::defaultFileWith(11, "60");
+    writeBytes(file, old);
+    ASSERT_TRUE(disk.remount("ro"));
+    expectFailedWriteKeepsOld(file, old, ErrorCode::PermissionDenied);
+    disk.remount("rw");
+}
+
+TEST(Backup, CopiesTheFileBesideItOnlyWhenThereIsOne) {
+    TempFolder folder;
+    const fs::path file = folder.path() / "tl_options.txt";
+    EXPECT_FALSE(backupOptions(file));
+    EXPECT_FALSE(fs::exists(folder.path() / "tl_options.txt.bak"));
+    writeBytes(file, "hand\r\nedited");
+    EXPECT_TRUE(backupOptions(file));
+    EXPECT_EQ(readBytes(folder.path() / "tl_options.txt.bak"), "hand\r\nedited");
+}
+
+}  // namespace
+}  // namespace talvorin

@@ -1,0 +1,82 @@
+#include "TestSupport.h"
+
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace talvorin::testing {
+
+const std::string kDefaultFile = crlf({
+    "Transparence (10 - 255 ; defaut 127)",
+    "127",
+    "Masque R G B (0 - 255 ; defaut 0 64 127)",
+    "0",
+    "64",
+    "127",
+    "Position de la fenetre haut gauche",
+    "500",
+    "800",
+    "Taille des chiffres",
+    "48",
+    "Fenetre de l'heure toujours devant (1 True ; 0 False) ; defaut 0",
+    "0",
+    "Afficher les secondes (1 True , 0 False) ; defaut 0",
+    "0",
+});
+
+TempFolder::TempFolder() {
+    std::random_device random;
+    path_ = fs::temp_directory_path() / ("talvorin-test-" + std::to_string(random()));
+    fs::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(path_, ignored);
+}
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string crlf(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    return text;
+}
+
+std::string defaultFileWith(std::initializer_list<std::pair<int, std::string>> changes) {
+    std::string result;
+    std::size_t start = 0;
+    for (int line = 1; line <= 15; ++line) {
+        const std::size_t end = kDefaultFile.find("\r\n", start);
+        std::string text = kDefaultFile.substr(start, end - start);
+        for (const auto& [number, replacement] : changes)
+            if (number == line) text = replacement;
+        result += text + "\r\n";
+        start = end + 2;
+    }
+    return result;
+}
+
+ClockTest::ClockTest() {
+    rt.directory_ = folder.path();
+    rt.now_ = {std::chrono::year{2026} / 12 / 6, 14, 5, 9};
+}
+
+void ClockTest::start() {
+    program = std::make_unique<Program>(rt);
+    program->start();
+}
+
+}  // namespace talvorin::testing
