@@ -1,9 +1,8 @@
-#include "dialog/Conversion.h"
-
 #include <gtest/gtest.h>
 
-#include "platform/null/NullRuntime.h"
+#include "dialog/Conversion.h"
 #include "platform/Error.h"
+#include "platform/null/NullRuntime.h"
 
 namespace talvorin {
 namespace {
@@ -11,9 +10,8 @@ namespace {
 TEST(KeepDigits, KeepsTheDigitsInTheirOrder) {
     const struct {
         std::string in, out;
-    } rows[] = {{"", "0"},        {"xyz", ""},     {" ", ""},     {"12a3", "123"},
-                {"-5", "5"},      {"12,5", "125"}, {"12.5", "125"}, {"0042", "0042"},
-                {"1e3", "13"},    {"é9", "9"}};
+    } rows[] = {{"", "0"},       {"xyz", ""},     {" ", ""},        {"12a3", "123"}, {"-5", "5"},
+                {"12,5", "125"}, {"12.5", "125"}, {"0042", "0042"}, {"1e3", "13"},   {"é9", "9"}};
     for (const auto& row : rows) EXPECT_EQ(keepDigits(row.in), row.out) << "'" << row.in << "'";
 }
 

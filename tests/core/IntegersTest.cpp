@@ -1,11 +1,10 @@
-#include "platform/Integers.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <optional>
 
 #include "platform/Error.h"
+#include "platform/Integers.h"
 
 namespace talvorin {
 namespace {
@@ -87,8 +86,16 @@ TEST(Integers, RoundsHalvesToTheEvenNeighbour) {
     const struct {
         double in;
         int32_t out;
-    } rows[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {7.4999, 7}, {1234.6, 1235},
-                {2147483647.0, 2147483647}, {-2147483648.0, INT32_MIN}, {-2147483648.5, INT32_MIN}};
+    } rows[] = {{0.5, 0},
+                {1.5, 2},
+                {2.5, 2},
+                {-0.5, 0},
+                {-1.5, -2},
+                {7.4999, 7},
+                {1234.6, 1235},
+                {2147483647.0, 2147483647},
+                {-2147483648.0, INT32_MIN},
+                {-2147483648.5, INT32_MIN}};
     for (const auto& row : rows) EXPECT_EQ(roundHalfEven32(row.in), row.out) << row.in;
     EXPECT_EQ(errorOf([] { roundHalfEven32(2147483647.5); }), kOverflow);
     EXPECT_EQ(errorOf([] { roundHalfEven32(1e12); }), kOverflow);

@@ -1,5 +1,3 @@
-#include "settings/OptionsFile.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,6 +7,7 @@
 #include "TestSupport.h"
 #include "platform/Error.h"
 #include "platform/FileReplace.h"
+#include "settings/OptionsFile.h"
 
 namespace talvorin {
 namespace {
@@ -74,8 +73,7 @@ void expectFailedWriteKeepsOld(const fs::path& file, const std::string& old, Err
     }
     EXPECT_EQ(readBytes(file), old);
     for (const auto& entry : fs::directory_iterator(file.parent_path()))
-        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
-            << entry.path();
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
 TEST(ReplaceFile, PathThatIsAFolderRaisesAndLeavesNoTemporaryFile) {
@@ -100,7 +98,7 @@ TEST(ReplaceFile, MissingFolderRaisesPathNotFound) {
 // A small file system of the test's own, for the faults a folder's
 // permissions cannot bring about when the tests run as root.
 class MountedFolder {
-public:
+  public:
     explicit MountedFolder(const std::string& options) {
         if (::geteuid() != 0) {
             reason_ = "mounting a file system needs root";
@@ -124,7 +122,7 @@ public:
         return std::system(("mount -o remount," + options + " " + path().string()).c_str()) == 0;
     }
 
-private:
+  private:
     TempFolder folder_;
     bool mounted_ = false;
     std::string reason_;

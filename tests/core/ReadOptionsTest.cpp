@@ -46,7 +46,9 @@ struct BadFile {
     bool movedByFile;  // lines 8 and 9 took effect before the failure
 };
 
-void PrintTo(const BadFile& file, std::ostream* out) { *out << file.what; }
+void PrintTo(const BadFile& file, std::ostream* out) {
+    *out << file.what;
+}
 
 class BadOptionsFile : public ClockTest, public ::testing::WithParamInterface<BadFile> {};
 
@@ -87,20 +89,20 @@ std::string fourteenLines() {
 
 INSTANTIATE_TEST_SUITE_P(
     ClockTest, BadOptionsFile,
-    ::testing::Values(
-        BadFile{"fourteen lines", fourteenLines(), true},
-        BadFile{"empty file", "", false},
-        BadFile{"letters in line 2", defaultFileWith(2, "abc"), false},
-        BadFile{"40000 in line 2", defaultFileWith(2, "40000"), false},
-        BadFile{"empty line 4", defaultFileWith(4, ""), false},
-        BadFile{"beyond 32 bits in line 8", defaultFileWith(8, "3000000000"), false},
-        BadFile{"a fraction in line 6", defaultFileWith(6, "12.5"), false},
-        BadFile{"extra line at the top", "\r\n" + kDefaultFile, false},
-        BadFile{"width overflows", placed({{11, "800"}}), true},
-        BadFile{"width with seconds overflows", placed({{11, "494"}, {15, "1"}}), true},
-        BadFile{"width overflows at 741", placed({{11, "741"}}), true},
-        BadFile{"height overflows", placed({{11, "1324"}}), true},
-        BadFile{"negative width", placed({{11, "-5"}}), true}),
+    ::testing::Values(BadFile{"fourteen lines", fourteenLines(), true},
+                      BadFile{"empty file", "", false},
+                      BadFile{"letters in line 2", defaultFileWith(2, "abc"), false},
+                      BadFile{"40000 in line 2", defaultFileWith(2, "40000"), false},
+                      BadFile{"empty line 4", defaultFileWith(4, ""), false},
+                      BadFile{"beyond 32 bits in line 8", defaultFileWith(8, "3000000000"), false},
+                      BadFile{"a fraction in line 6", defaultFileWith(6, "12.5"), false},
+                      BadFile{"extra line at the top", "\r\n" + kDefaultFile, false},
+                      BadFile{"width overflows", placed({{11, "800"}}), true},
+                      BadFile{"width with seconds overflows", placed({{11, "494"}, {15, "1"}}),
+                              true},
+                      BadFile{"width overflows at 741", placed({{11, "741"}}), true},
+                      BadFile{"height overflows", placed({{11, "1324"}}), true},
+                      BadFile{"negative width", placed({{11, "-5"}}), true}),
     [](const auto& info) {
         std::string name = info.param.what;
         for (char& c : name)
@@ -113,8 +115,9 @@ TEST_F(ClockTest, TolerantReadingOfHandEditedFiles) {
         const char* what;
         std::string bytes;
     } rows[] = {
-        {"other header texts", "x\r\n127\r\n\r\n0\r\n64\r\n127\r\n\r\n500\r\n800\r\n?\r\n48\r\n"
-                               "\r\n0\r\n-\r\n0\r\n"},
+        {"other header texts",
+         "x\r\n127\r\n\r\n0\r\n64\r\n127\r\n\r\n500\r\n800\r\n?\r\n48\r\n"
+         "\r\n0\r\n-\r\n0\r\n"},
         {"lines after the fifteenth", kDefaultFile + "extra\r\nmore\r\n"},
         {"last line without CR LF", kDefaultFile.substr(0, kDefaultFile.size() - 2)},
         {"line feeds only", "a\n127\nb\n0\n64\n127\nc\n500\n800\nd\n48\ne\n0\nf\n0\n"},
@@ -145,7 +148,7 @@ TEST_F(ClockTest, FlagsAreStoredAsReadAndTestedTwoWays) {
         bool topmost;
         double width;
     } rows[] = {
-        {"1", "1", true, 3368},  {"0", "0", false, 2312}, {" 1", "2", false, 2312},
+        {"1", "1", true, 3368},    {"0", "0", false, 2312},   {" 1", "2", false, 2312},
         {"True", "", false, 2312}, {"1 ", "00", false, 2312},
     };
     for (const auto& row : rows) {

@@ -8,23 +8,23 @@
 #include <memory>
 #include <string>
 
-#include "platform/null/NullRuntime.h"
 #include "Program.h"
 #include "clock/frmMain.h"
 #include "dialog/frmParam.h"
+#include "platform/null/NullRuntime.h"
 
 namespace talvorin::testing {
 
 // A fresh folder under the system's temporary folder, removed afterwards.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -41,7 +41,7 @@ inline std::string defaultFileWith(int number, const std::string& text) {
 extern const std::string kDefaultFile;
 
 class ClockTest : public ::testing::Test {
-protected:
+  protected:
     ClockTest();
 
     std::filesystem::path optionsFile() const { return folder.path() / "tl_options.txt"; }

@@ -81,6 +81,7 @@ class NullRuntime final : public Runtime {
     // Runtime
     std::unique_ptr<FormView> createForm(const FormDesign& design, FormEvents& events) override;
     User32& user32() override { return user32_; }
+    NullUser32& nullUser32() { return user32_; }
     int msgBox(const std::string& prompt, int style, const std::string& title) override;
     std::filesystem::path directory() const override { return directory_; }
     Version version() const override;

@@ -1,0 +1,86 @@
+// The pure helpers every runtime relies on: twips, tick timing, click versus
+// drag, and the French message-box buttons.
+#include <gtest/gtest.h>
+
+#include "platform/DragGesture.h"
+#include "platform/MessageBoxStyle.h"
+#include "platform/Runtime.h"
+#include "platform/TickSchedule.h"
+#include "platform/Twips.h"
+
+namespace talvorin {
+namespace {
+
+TEST(Twips, ConvertAtTheRealDpi) {
+    EXPECT_EQ(twipsPerPixel(96), 15);
+    EXPECT_EQ(twipsPerPixel(144), 10);
+    EXPECT_EQ(twipsPerPixel(0), 15);            // an unknown DPI counts as 96
+    EXPECT_EQ(pixelsFromTwips(2152, 96), 143);  // 143.47
+    EXPECT_EQ(pixelsFromTwips(2312, 96), 154);  // 154.13
+    EXPECT_EQ(pixelsFromTwips(7.5, 96), 1);     // a half rounds away from zero
+    EXPECT_EQ(pixelsFromTwips(-7.5, 96), -1);
+    EXPECT_EQ(pixelsFromTwips(2152, 192), 287);
+    EXPECT_EQ(twipsFromPixels(34, 96), 510);
+}
+
+TEST(TickSchedule, FiresJustAfterTheNextWallClockSecond) {
+    using namespace std::chrono;
+    const auto at = [](int64_t ms) { return system_clock::time_point{milliseconds{ms}}; };
+    const struct {
+        int64_t now;
+        int64_t delay;
+    } rows[] = {{1'000'000, 1000 + 15},
+                {1'000'001, 999 + 15},
+                {1'000'999, 1 + 15},
+                {1'000'500, 500 + 15},
+                {-1, 1 + 15}};
+    for (const auto& row : rows)
+        EXPECT_EQ(delayToNextTick(at(row.now), 1000ms).count(), row.delay) << row.now;
+    EXPECT_EQ(delayToNextTick(at(123), 0ms), kTickMargin);
+}
+
+TEST(DragGesture, SmallMovesStayAClickLargerOnesDragTheWindow) {
+    DragGesture g(4, 4);
+    g.press({100, 100}, {10, 20});
+    EXPECT_FALSE(g.move({104, 96}));  // within the threshold on both axes
+    EXPECT_TRUE(g.release());
+
+    g.press({100, 100}, {10, 20});
+    EXPECT_FALSE(g.move({102, 100}));
+    const auto moved = g.move({105, 100});
+    ASSERT_TRUE(moved);
+    EXPECT_EQ(moved->x, 15);
+    EXPECT_EQ(moved->y, 20);
+    // Once dragging, coming back near the start still moves the window.
+    const auto back = g.move({101, 99});
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->x, 11);
+    EXPECT_EQ(back->y, 19);
+    EXPECT_FALSE(g.release());
+
+    EXPECT_FALSE(g.move({300, 300}));  // no press, no drag
+    EXPECT_FALSE(g.release());
+}
+
+TEST(MessageBoxStyle, FrenchButtonsWithTheirAnswerCodes) {
+    const auto prompt = messageBoxLayout(vbYesNoCancel);
+    ASSERT_EQ(prompt.buttons.size(), 3u);
+    EXPECT_EQ(prompt.buttons[0].label, "Oui");
+    EXPECT_EQ(prompt.buttons[0].answer, vbYes);
+    EXPECT_EQ(prompt.buttons[1].label, "Non");
+    EXPECT_EQ(prompt.buttons[1].answer, vbNo);
+    EXPECT_EQ(prompt.buttons[2].label, "Annuler");
+    EXPECT_EQ(prompt.buttons[2].answer, vbCancel);
+    EXPECT_EQ(prompt.defaultIndex, 0);
+    EXPECT_EQ(prompt.icon, MessageIcon::None);
+
+    const auto warning = messageBoxLayout(vbExclamation);
+    ASSERT_EQ(warning.buttons.size(), 1u);
+    EXPECT_EQ(warning.buttons[0].label, "OK");
+    EXPECT_EQ(warning.buttons[0].answer, vbOK);
+    EXPECT_EQ(warning.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(messageBoxLayout(vbInformation).icon, MessageIcon::Information);
+}
+
+}  // namespace
+}  // namespace talvorin

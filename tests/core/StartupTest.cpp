@@ -1,0 +1,119 @@
+// The clock window's load: caption, colour, the layered style, the colour key
+// and the opacity, in the order the window manager must see them.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "platform/Transparence.h"
+
+namespace talvorin::testing {
+namespace {
+
+std::vector<std::string> functions(const NullUser32& user32) {
+    std::vector<std::string> names;
+    for (const auto& call : user32.calls) names.push_back(call.function);
+    return names;
+}
+
+TEST_F(ClockTest, LoadTitlesColoursAndLayersTheWindowThenShowsIt) {
+    start();
+    NullWindowState& w = clockWindow();
+    EXPECT_EQ(w.caption, "Talvorin V1.1.8");
+    EXPECT_EQ(w.backColor, 8339456u);  // 0x7F4000, the default dark blue
+    EXPECT_TRUE(w.visible);
+    EXPECT_EQ(w.operations.back(), "show");
+    EXPECT_EQ(clockControl("LabDay").text, "Label1");
+    EXPECT_EQ(clockControl("LabHeure").text, "--:--");
+
+    const auto& calls = rt.nullUser32().calls;
+    ASSERT_EQ(functions(rt.nullUser32()),
+              (std::vector<std::string>{"SetWindowPos", "GetWindowLongA", "SetWindowLongA",
+                                        "SetLayeredWindowAttributes", "GetWindowLongA",
+                                        "SetWindowLongA", "SetLayeredWindowAttributes"}));
+    const int64_t hwnd = static_cast<int64_t>(w.hwnd);
+    EXPECT_EQ(calls[2].args, (std::vector<int64_t>{hwnd, GWL_EXSTYLE, WS_EX_LAYERED}));
+    EXPECT_EQ(calls[3].args, (std::vector<int64_t>{hwnd, 8339456, 0, LWA_COLORKEY}));
+    EXPECT_EQ(calls[6].args, (std::vector<int64_t>{hwnd, 0, 127, LWA_ALPHA}));
+    EXPECT_EQ(w.layeredFlags, LWA_ALPHA);
+    EXPECT_EQ(w.layeredAlpha, 127);
+}
+
+TEST_F(ClockTest, OpacityOutsideTheByteRangeLeavesOnlyTheColourKey) {
+    const struct {
+        const char* trans;
+        uint32_t flags;
+        uint8_t alpha;
+    } rows[] = {{"300", LWA_COLORKEY, 0},
+                {"-1", LWA_COLORKEY, 0},
+                {"0", LWA_ALPHA, 0},
+                {"255", LWA_ALPHA, 255}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.trans);
+        TempFolder other;
+        NullRuntime runtime;
+        runtime.directory_ = other.path();
+        writeBytes(other.path() / "tl_options.txt", defaultFileWith(2, row.trans));
+        Program p(runtime);
+        p.start();
+        NullWindowState& w = runtime.window("frmMain");
+        EXPECT_EQ(w.layeredFlags, row.flags);
+        EXPECT_EQ(w.layeredAlpha, row.alpha);
+        if (row.flags == LWA_COLORKEY) {
+            EXPECT_EQ(w.layeredKey, w.backColor);
+        }
+        EXPECT_NE(w.exStyle & WS_EX_LAYERED, 0);
+    }
+}
+
+TEST_F(ClockTest, ColourComponentsOutOfRangeAreClampedWhenPacked) {
+    givenFile(defaultFileWith({{4, "300"}, {5, "-20"}, {6, "255"}}));
+    start();
+    EXPECT_EQ(clockWindow().backColor, 255u + 0u * 256 + 255u * 65536);
+}
+
+TEST(SetTransparency, ReportsAppliedOutOfRangeOrFailed) {
+    const struct {
+        int16_t alpha;
+        const char* missing;
+        int32_t result;
+        std::size_t calls;
+    } rows[] = {{0, "", 0, 3},
+                {255, "", 0, 3},
+                {256, "", 1, 0},
+                {-1, "", 1, 0},
+                {100, "SetLayeredWindowAttributes", 2, 2},
+                {100, "GetWindowLongA", 2, 2},
+                {300, "GetWindowLongA", 1, 0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.alpha) + " " + row.missing);
+        NullRuntime rt;
+        auto& user32 = rt.nullUser32();
+        if (*row.missing) user32.missing.insert(row.missing);
+        EXPECT_EQ(setTransparency(user32, 0x42, row.alpha), row.result);
+        EXPECT_EQ(user32.calls.size(), row.calls);  // the others still run after a failure
+    }
+}
+
+TEST(SetTransparency, KeepsOtherStyleBitsAndReplacesTheOpacity) {
+    NullRuntime rt;
+    TempFolder folder;
+    rt.directory_ = folder.path();
+    Program p(rt);
+    p.start();
+    NullWindowState& w = rt.window("frmMain");
+    w.exStyle = 0x8 | WS_EX_LAYERED;
+    EXPECT_EQ(setTransparency(rt.user32(), w.hwnd, 40), 0);
+    EXPECT_EQ(w.exStyle, 0x8 | WS_EX_LAYERED);
+    EXPECT_EQ(w.layeredAlpha, 40);
+}
+
+TEST_F(ClockTest, MissingWindowManagerEntryPointStopsTheLoadButTheClockStillRuns) {
+    rt.nullUser32().missing.insert("SetWindowPos");
+    start();
+    EXPECT_TRUE(clockWindow().visible);
+    EXPECT_EQ(clock().lastUnhandledError(), std::nullopt);  // the reader fell back quietly
+    rt.tick("frmMain");
+    EXPECT_EQ(clockControl("LabHeure").text, "14:05");
+}
+
+}  // namespace
+}  // namespace talvorin::testing

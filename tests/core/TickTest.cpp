@@ -1,0 +1,124 @@
+// The once-a-second tick: the time and date it draws, and the position it
+// saves only when the window has moved.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "TestSupport.h"
+#include "clock/modFunctions.h"
+#include "settings/OptionsFile.h"
+
+namespace talvorin::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(DayNames, MapNumbersModuloSevenAndFlagTheRest) {
+    const struct {
+        int16_t number;
+        const char* name;
+    } rows[] = {{0, "samedi"},      {1, "dimanche"},       {2, "lundi"},
+                {3, "mardi"},       {4, "mercredi"},       {5, "jeudi"},
+                {6, "vendredi"},    {7, "samedi"},         {8, "dimanche"},
+                {13, "vendredi"},   {14, "samedi"},        {15, "ErreurJour"},
+                {-1, "ErreurJour"}, {32767, "ErreurJour"}, {-32768, "ErreurJour"}};
+    for (const auto& row : rows) EXPECT_EQ(dayName(row.number), row.name) << row.number;
+}
+
+TEST(DayNames, NameTheWeekdayOfRealDatesOnly) {
+    using namespace std::chrono;
+    EXPECT_EQ(dayOfWeekName(year{2026} / 12 / 6), "dimanche");
+    EXPECT_EQ(dayOfWeekName(year{2026} / 12 / 12), "samedi");
+    EXPECT_EQ(dayOfWeekName(year{2000} / 2 / 29), "mardi");
+    EXPECT_EQ(dayOfWeekName(year{2026} / 2 / 29), "erreur jour");
+    EXPECT_EQ(dayOfWeekName(year{2026} / 13 / 1), "erreur jour");
+}
+
+TEST_F(ClockTest, TimeShowsSecondsUnlessTheFlagIsExactlyZero) {
+    const struct {
+        const char* flag;
+        const char* shown;
+    } rows[] = {{"0", "14:05"}, {"1", "14:05:09"}, {"", "14:05:09"}, {"00", "14:05:09"}};
+    givenFile(kDefaultFile);
+    start();
+    for (const auto& row : rows) {
+        clock().settings.Secondes = row.flag;
+        rt.tick("frmMain");
+        EXPECT_EQ(clockControl("LabHeure").text, row.shown) << "'" << row.flag << "'";
+    }
+    EXPECT_EQ(clockControl("LabDay").text, "dimanche 06/12/2026");
+}
+
+TEST_F(ClockTest, FirstTickAfterAFallbackSavesTheRealPosition) {
+    start();
+    ASSERT_EQ(clock().settings.posT, 500);
+    clockWindow().top = 1234;
+    clockWindow().left = 4321;
+    rt.tick("frmMain");
+    EXPECT_EQ(clock().settings.posT, 1234);
+    EXPECT_EQ(clock().settings.posL, 4321);
+    EXPECT_EQ(splitLines(fileBytes(), 15)[7], "1234");
+    EXPECT_EQ(splitLines(fileBytes(), 15)[8], "4321");
+}
+
+TEST_F(ClockTest, TicksWriteOnlyAfterAMoveAndOncePerMove) {
+    givenFile(kDefaultFile);
+    start();
+    EXPECT_EQ(clock().settings.posT, 0);  // until the first tick
+    rt.tick("frmMain");
+    EXPECT_EQ(clock().settings.posT, 500);
+    EXPECT_EQ(fileBytes(), kDefaultFile);
+
+    fs::remove(optionsFile());
+    for (int i = 0; i < 50; ++i) rt.tick("frmMain");
+    EXPECT_FALSE(fs::exists(optionsFile())) << "a still window caused a write";
+
+    rt.moveByUser("frmMain", 500, 900);  // only the left changes
+    rt.tick("frmMain");
+    EXPECT_EQ(splitLines(fileBytes(), 15)[8], "900");
+    fs::remove(optionsFile());
+    rt.tick("frmMain");
+    EXPECT_FALSE(fs::exists(optionsFile()));
+
+    rt.moveByUser("frmMain", 60, 900);
+    rt.tick("frmMain");
+    EXPECT_EQ(splitLines(fileBytes(), 15)[7], "60");
+}
+
+TEST_F(ClockTest, ThePositionTheWindowReportsIsWhatIsSaved) {
+    givenFile(defaultFileWith({{8, "503"}, {9, "808"}}));
+    // Whole pixels at 96 dpi: 15 twips each.
+    rt.reportedPosition = [](double twips) { return 15 * std::round(twips / 15); };
+    start();
+    rt.tick("frmMain");
+    EXPECT_EQ(clock().settings.posT, 510);
+    EXPECT_EQ(clock().settings.posL, 810);
+    EXPECT_EQ(splitLines(fileBytes(), 15)[7], "510");
+}
+
+TEST_F(ClockTest, PositionsAreRoundedHalfToEven) {
+    start();
+    rt.moveByUser("frmMain", 100.5, 101.5);
+    rt.tick("frmMain");
+    EXPECT_EQ(clock().settings.posT, 100);
+    EXPECT_EQ(clock().settings.posL, 102);
+}
+
+TEST_F(ClockTest, FailedWriteFromTheTickIsSilentAndNotRetriedEverySecond) {
+    givenFile(kDefaultFile);
+    start();
+    fs::remove(optionsFile());
+    fs::create_directory(optionsFile());
+    rt.tick("frmMain");
+    EXPECT_TRUE(rt.messageBoxes.empty());
+    EXPECT_EQ(clock().settings.posT, 500);  // stored before the write
+    EXPECT_TRUE(clockWindow().visible);
+    EXPECT_EQ(clock().lastUnhandledError(), ErrorCode::PathFileAccess);
+    fs::remove(optionsFile());
+    rt.tick("frmMain");
+    EXPECT_FALSE(fs::exists(optionsFile()));
+    EXPECT_EQ(clockControl("LabHeure").text, "14:05");  // the clock goes on
+}
+
+}  // namespace
+}  // namespace talvorin::testing
