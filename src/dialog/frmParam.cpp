@@ -29,8 +29,7 @@ void frmParam::setNumber(std::string_view box, int64_t value) {
     view().textBox(box).setText(toText(value));
 }
 
-void frmParam::Form_Load() {
-    const ClockSettings& s = main_.settings;
+void frmParam::fillFields(const ClockSettings& s) {
     setNumber("txtTransp", s.Trans);
     setNumber("txtR", s.CoulR);
     setNumber("txtG", s.CoulG);
@@ -42,18 +41,10 @@ void frmParam::Form_Load() {
     view().checkBox("chkSecondes").setValue(checkValue(s.Secondes));
 }
 
-void frmParam::cmdDefaut_Click() {
-    const ClockSettings d = defaultSettings();
-    setNumber("txtTransp", d.Trans);
-    setNumber("txtR", d.CoulR);
-    setNumber("txtG", d.CoulG);
-    setNumber("txtB", d.CoulB);
-    setNumber("txtTaille", d.hText);
-    setNumber("txtTop", d.posT);
-    setNumber("txtLeft", d.posL);
-    view().checkBox("chkVis").setValue(checkValue(d.onTheTop));
-    view().checkBox("chkSecondes").setValue(checkValue(d.Secondes));
-}
+void frmParam::Form_Load() { fillFields(main_.settings); }
+
+// Only the fields change: the user applies the defaults with "Valider !".
+void frmParam::cmdDefaut_Click() { fillFields(defaultSettings()); }
 
 void frmParam::cmdOk_Click() {
     try {

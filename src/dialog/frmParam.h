@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/FormHost.h"
+#include "settings/ClockSettings.h"
 
 namespace talvorin {
 
@@ -23,6 +24,7 @@ class frmParam final : public FormHost {
     void onTimer(std::string_view) noexcept override {}
 
   private:
+    void fillFields(const ClockSettings& s);
     void applyFields();
     void setNumber(std::string_view box, int64_t value);
 
