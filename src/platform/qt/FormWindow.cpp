@@ -1,0 +1,131 @@
+#include "platform/qt/FormWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+#include <cmath>
+#include <utility>
+
+#include "platform/qt/Colors.h"
+
+namespace talvorin {
+
+namespace {
+
+Qt::WindowFlags flagsFor(FormFrame frame) {
+    if (frame == FormFrame::None) return Qt::Window | Qt::FramelessWindowHint;
+    return Qt::Window;
+}
+
+PixelPoint pixel(QPointF point) {
+    return {static_cast<int32_t>(std::lround(point.x())),
+            static_cast<int32_t>(std::lround(point.y()))};
+}
+
+}  // namespace
+
+FormWindow::FormWindow(const FormDesign& design, FormEvents& events)
+    : QWidget(nullptr, flagsFor(design.frame)), design_(design), events_(&events) {
+    setObjectName(QString::fromStdString(design.name));
+    backColor_ = packedFromColor(palette().color(QPalette::Window));
+    // A frameless form is the one that gets layered: its background must be
+    // able to vanish under a colour key, which needs an alpha channel from
+    // the start (the visual is chosen when the native window is created).
+    if (design.frame == FormFrame::None) setAttribute(Qt::WA_TranslucentBackground);
+}
+
+FormWindow* FormWindow::fromHandle(Hwnd hwnd) {
+    if (hwnd == 0) return nullptr;
+    return dynamic_cast<FormWindow*>(QWidget::find(static_cast<WId>(hwnd)));
+}
+
+Hwnd FormWindow::handle() {
+    return static_cast<Hwnd>(winId());
+}
+
+void FormWindow::deliverClick(const std::string& control) {
+    if (events_) events_->onClick(control);
+}
+
+void FormWindow::deliverTimer(const std::string& timer) {
+    if (events_) events_->onTimer(timer);
+}
+
+void FormWindow::setBackColor(uint32_t rgb) {
+    backColor_ = rgb;
+    update();
+}
+
+void FormWindow::setColorKey(std::optional<uint32_t> key) {
+    colorKey_ = key;
+    update();
+}
+
+void FormWindow::setStaysOnTop(bool on) {
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, on);
+    // NOTE: QWidget::setWindowFlags re-creates the native window and hides a
+    // shown one. Telling the QWindow instead sends the window manager a
+    // _NET_WM_STATE_ABOVE change on a mapped window and leaves position, size
+    // and visibility alone; the widget's copy of the flags is kept in step so
+    // a later show maps the window with the same state.
+    overrideWindowFlags(flags);
+    if (QWindow* native = windowHandle()) native->setFlags(flags);
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    // Under a colour key equal to the background only the controls are drawn;
+    // the translucent backing store is already clear.
+    if (colorKey_ && *colorKey_ == backColor_) return;
+    QPainter painter(this);
+    painter.fillRect(rect(), colorFromPacked(backColor_));
+}
+
+std::string FormWindow::controlAt(QPoint local) const {
+    // Later children are drawn on top, so they take the click where labels overlap.
+    const QObjectList& kids = children();
+    for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+        const auto* label = qobject_cast<const QLabel*>(*it);
+        if (label && label->isVisible() && label->geometry().contains(local))
+            return label->objectName().toStdString();
+    }
+    return {};
+}
+
+void FormWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const int distance = QApplication::startDragDistance();
+    gesture_.emplace(distance, distance);
+    gesture_->press(pixel(event->globalPosition()), {pos().x(), pos().y()});
+    pressedControl_ = controlAt(event->position().toPoint());
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (!gesture_) return;
+    const std::optional<PixelPoint> to = gesture_->move(pixel(event->globalPosition()));
+    if (to && design_.draggableSurface) move(to->x, to->y);
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !gesture_) return;
+    const bool click = gesture_->release();
+    gesture_.reset();
+    // The handler may hide the window, open a modal box or let go of the view.
+    if (click) deliverClick(std::exchange(pressedControl_, {}));
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // A frameless form offers no way to close it; a close request from the
+    // window manager (a key binding) is refused, as the prompt is the way out.
+    if (design_.frame == FormFrame::None) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (FormEvents* events = std::exchange(events_, nullptr)) events->onClosed();
+}
+
+}  // namespace talvorin

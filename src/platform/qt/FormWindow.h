@@ -1,0 +1,67 @@
+// The top-level widget behind one form. It paints the form's background (or
+// leaves it transparent under a colour key), turns mouse presses into clicks
+// or drags, keeps the window-manager state that the user32 emulation reads
+// back, and hands every event to the core through one pointer that is cut
+// when the core lets go of the view.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/Design.h"
+#include "platform/DragGesture.h"
+#include "platform/Form.h"
+#include "platform/User32.h"
+
+namespace talvorin {
+
+class FormWindow final : public QWidget {
+    Q_OBJECT
+
+  public:
+    FormWindow(const FormDesign& design, FormEvents& events);
+
+    // The form that owns a native handle; nullptr when the handle names no form.
+    static FormWindow* fromHandle(Hwnd hwnd);
+    Hwnd handle();
+
+    const FormDesign& design() const { return design_; }
+    // After this no event reaches the core any more.
+    void detach() { events_ = nullptr; }
+    bool attached() const { return events_ != nullptr; }
+    void deliverClick(const std::string& control);
+    void deliverTimer(const std::string& timer);
+
+    uint32_t backColor() const { return backColor_; }
+    void setBackColor(uint32_t rgb);
+
+    // State of the user32 emulation, kept per window as Windows keeps it.
+    int32_t exStyle() const { return exStyle_; }
+    void setExStyle(int32_t style) { exStyle_ = style; }
+    std::optional<uint32_t> colorKey() const { return colorKey_; }
+    void setColorKey(std::optional<uint32_t> key);
+    bool staysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+    void setStaysOnTop(bool on);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    std::string controlAt(QPoint local) const;
+
+    const FormDesign& design_;
+    FormEvents* events_;
+    uint32_t backColor_;
+    int32_t exStyle_ = 0;
+    std::optional<uint32_t> colorKey_;
+    std::optional<DragGesture> gesture_;
+    std::string pressedControl_;
+};
+
+}  // namespace talvorin

@@ -1,0 +1,59 @@
+#include "platform/qt/LocaleClock.h"
+
+#include <QDate>
+#include <QTime>
+#include <chrono>
+#include <ctime>
+
+namespace talvorin {
+
+LocalTime LocaleClock::now() const {
+    using namespace std::chrono;
+    const std::time_t seconds = system_clock::to_time_t(system_clock::now());
+    // Picks up a changed TZ; localtime_r alone may keep the zone it first saw.
+    tzset();
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    LocalTime t;
+    t.date =
+        year_month_day{year{local.tm_year + 1900}, month{static_cast<unsigned>(local.tm_mon + 1)},
+                       day{static_cast<unsigned>(local.tm_mday)}};
+    t.hour = local.tm_hour;
+    t.minute = local.tm_min;
+    t.second = local.tm_sec;
+    return t;
+}
+
+std::string LocaleClock::timeText(const LocalTime& t, bool withSeconds) const {
+    const QTime time(t.hour, t.minute, t.second);
+    const QString format = withSeconds ? withoutTimeZone(locale_.timeFormat(QLocale::LongFormat))
+                                       : locale_.timeFormat(QLocale::ShortFormat);
+    return locale_.toString(time, format).toStdString();
+}
+
+std::string LocaleClock::dateText(const LocalTime& t) const {
+    const QDate date(static_cast<int>(t.date.year()), static_cast<unsigned>(t.date.month()),
+                     static_cast<unsigned>(t.date.day()));
+    return locale_.toString(date, QLocale::ShortFormat).toStdString();
+}
+
+QLocale userLocale() {
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::C) return QLocale(QLocale::French, QLocale::France);
+    return system;
+}
+
+QString withoutTimeZone(const QString& format) {
+    QString kept;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'') quoted = !quoted;
+        if (!quoted && c == u't') continue;
+        kept.append(c);
+    }
+    // The zone stood apart from the time ("HH:mm:ss t", "t HH:mm:ss"), so
+    // blanks it leaves at either end go too; blanks inside stay.
+    return kept.trimmed();
+}
+
+}  // namespace talvorin
