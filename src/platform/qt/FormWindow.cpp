@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 #include <cmath>
 #include <utility>
 
 #include "platform/qt/Colors.h"
+#include "platform/qt/X11WindowStates.h"
 
 namespace talvorin {
 
@@ -65,15 +65,13 @@ void FormWindow::setColorKey(std::optional<uint32_t> key) {
 }
 
 void FormWindow::setStaysOnTop(bool on) {
-    Qt::WindowFlags flags = windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, on);
-    // NOTE: QWidget::setWindowFlags re-creates the native window and hides a
-    // shown one. Telling the QWindow instead sends the window manager a
-    // _NET_WM_STATE_ABOVE change on a mapped window and leaves position, size
-    // and visibility alone; the widget's copy of the flags is kept in step so
-    // a later show maps the window with the same state.
-    overrideWindowFlags(flags);
-    if (QWindow* native = windowHandle()) native->setFlags(flags);
+    staysOnTop_ = on;
+    // An unmapped window gets the state written just before its next map.
+    if (isVisible()) requestAbove(*this, on);
+}
+
+void FormWindow::prepareToMap() {
+    setStatesBeforeMap(*this, staysOnTop_, design_.frame == FormFrame::None);
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {

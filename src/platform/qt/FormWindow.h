@@ -42,8 +42,11 @@ class FormWindow final : public QWidget {
     void setExStyle(int32_t style) { exStyle_ = style; }
     std::optional<uint32_t> colorKey() const { return colorKey_; }
     void setColorKey(std::optional<uint32_t> key);
-    bool staysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+    // The window manager's "above" state; the window is not re-created.
+    bool staysOnTop() const { return staysOnTop_; }
     void setStaysOnTop(bool on);
+    // Window-manager states that must be on the window before it is mapped.
+    void prepareToMap();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,6 +63,7 @@ class FormWindow final : public QWidget {
     uint32_t backColor_;
     int32_t exStyle_ = 0;
     std::optional<uint32_t> colorKey_;
+    bool staysOnTop_ = false;
     std::optional<DragGesture> gesture_;
     std::string pressedControl_;
 };

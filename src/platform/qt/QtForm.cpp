@@ -4,7 +4,6 @@
 
 #include "platform/Error.h"
 #include "platform/Twips.h"
-#include "platform/qt/X11DesktopStates.h"
 
 namespace talvorin {
 
@@ -116,7 +115,7 @@ void QtForm::setHeight(double twips) {
 
 void QtForm::show() {
     FormWindow& w = alive();
-    if (!w.isVisible() && w.design().frame == FormFrame::None) markAsDesktopAccessory(w);
+    if (!w.isVisible()) w.prepareToMap();
     if (!focusPlaced_ && widgets_.firstInTabOrder) widgets_.firstInTabOrder->setFocus();
     focusPlaced_ = true;
     w.show();
