@@ -1,0 +1,51 @@
+#include "platform/win32/FontFaces.h"
+
+#include "clock/frmMainDesign.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/WinApi.h"
+
+namespace talvorin::win32 {
+
+namespace {
+
+int CALLBACK noteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;  // one match is enough
+}
+
+}  // namespace
+
+bool faceInstalled(const std::wstring& face) {
+    if (face.empty() || face.size() >= LF_FACESIZE) return false;
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(query.lfFaceName, face.c_str(), LF_FACESIZE);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &query, noteFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+FontFaces::~FontFaces() {
+    if (bundledLoaded_)
+        RemoveFontResourceExW((directory_ / kBundledLcdFile).c_str(), FR_PRIVATE, nullptr);
+}
+
+std::wstring FontFaces::resolve(const std::string& face) {
+    std::wstring wide = widen(face);
+    if (face != kTimeFace || faceInstalled(wide)) return wide;
+    loadBundledLcd();
+    return kBundledLcdFace;
+}
+
+void FontFaces::loadBundledLcd() {
+    if (bundledTried_) return;
+    bundledTried_ = true;
+    // NOTE: without the file GDI maps the face to a default one; the clock
+    // still works, it only loses its LCD look.
+    bundledLoaded_ =
+        AddFontResourceExW((directory_ / kBundledLcdFile).c_str(), FR_PRIVATE, nullptr) > 0;
+}
+
+}  // namespace talvorin::win32

@@ -1,0 +1,41 @@
+#include "platform/win32/FormTimer.h"
+
+#include "platform/TickSchedule.h"
+
+namespace talvorin::win32 {
+
+FormTimer::FormTimer(HWND owner, UINT_PTR id, const ControlDesign& design)
+    : owner_(owner),
+      id_(id),
+      name_(design.name),
+      interval_(design.intervalMs),
+      enabled_(design.enabled) {
+    if (enabled_) rearm();
+}
+
+FormTimer::~FormTimer() {
+    disarm();
+}
+
+void FormTimer::setEnabled(bool on) {
+    if (on == enabled_) return;  // enabling a running timer does not restart it
+    enabled_ = on;
+    if (on)
+        rearm();
+    else
+        disarm();
+}
+
+void FormTimer::rearm() {
+    disarm();
+    // An interval of 0 keeps the timer silent, as in the forms runtime.
+    if (!owner_ || !enabled_ || interval_.count() <= 0) return;
+    const auto delay = delayToNextTick(std::chrono::system_clock::now(), interval_);
+    SetTimer(owner_, id_, static_cast<UINT>(delay.count()), nullptr);
+}
+
+void FormTimer::disarm() {
+    if (owner_) KillTimer(owner_, id_);
+}
+
+}  // namespace talvorin::win32

@@ -1,0 +1,16 @@
+// Where the program runs from and which version it is. The version is read
+// from the executable's own VERSIONINFO, the same numbers Explorer shows in
+// the file's properties, which CMake writes from the project's version.
+#pragma once
+
+#include <filesystem>
+
+#include "platform/Runtime.h"
+
+namespace talvorin::win32 {
+
+std::filesystem::path executablePath();
+// The compiled-in version when the resource cannot be read.
+Version executableVersion();
+
+}  // namespace talvorin::win32

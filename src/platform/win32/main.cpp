@@ -1,0 +1,24 @@
+// Talvorin for Windows: the core over the Win32 runtime.
+#include <commctrl.h>
+
+#include <exception>
+
+#include "Program.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32Runtime.h"
+#include "platform/win32/WinApi.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    try {
+        talvorin::win32::Win32Runtime runtime(instance);
+        talvorin::Program program(runtime);
+        program.start();
+        return runtime.run();
+    } catch (const std::exception& e) {
+        MessageBoxW(nullptr, talvorin::win32::widen(e.what()).c_str(), L"Talvorin",
+                    MB_ICONERROR | MB_OK);
+        return 1;
+    }
+}
