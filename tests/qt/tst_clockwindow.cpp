@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
@@ -146,6 +147,13 @@ class ClockWindowTest : public QObject {
         TestForm form(frmMainDesign());
         auto* heure = form.window().findChild<QLabel*>("LabHeure");
         QCOMPARE(QFontInfo(heure->font()).family(), QString("DSEG7 Classic"));
+
+        // The stand-in's digits fit the windows the layout gives at 48
+        // points: 2312 twips without seconds, 3368 with, past the label's
+        // left edge.
+        const QFontMetrics metrics(heure->font());
+        QVERIFY(metrics.horizontalAdvance("00:00") <= 154 - heure->x());
+        QVERIFY(metrics.horizontalAdvance("00:00:00") <= 225 - heure->x());
     }
 
     void fontSizeFromAHandEditedFile() {

@@ -3,13 +3,13 @@
 // when it is not installed.
 #pragma once
 
-#include <QString>
+#include <QFont>
 #include <string>
 
 namespace talvorin {
 
-// The face to draw with: the designed one when installed, else its stand-in
+// Gives the font the designed face when it is installed, else its stand-in
 // when that is installed, else the designed name for Qt's own substitution.
-QString installedFace(const std::string& face);
+void applyFace(QFont& font, const std::string& face);
 
 }  // namespace talvorin

@@ -20,7 +20,7 @@ QRect pixelRect(const ControlDesign& c, double dpi) {
 
 void applyFont(QWidget& widget, const FontDesign& design) {
     QFont font = widget.font();
-    if (!design.face.empty()) font.setFamily(installedFace(design.face));
+    if (!design.face.empty()) applyFace(font, design.face);
     if (design.points > 0) font.setPointSizeF(design.points);
     font.setWeight(static_cast<QFont::Weight>(std::clamp(design.weight, 1, 1000)));
     widget.setFont(font);
