@@ -9,6 +9,7 @@ packages=(
     g++-mingw-w64-x86-64-posix wine wine64          # the Windows program and its tests
     xvfb xdotool x11-utils imagemagick openbox      # real windows on a virtual display
     xauth fontconfig
+    libxcb1-dev                                     # the Linux program's window-manager states
 )
 
 missing=()
