@@ -20,6 +20,8 @@ Qt::WindowFlags flagsFor(FormFrame frame) {
     return Qt::Window;
 }
 
+constexpr double kDesignFontPoints = 8.0;
+
 PixelPoint pixel(QPointF point) {
     return {static_cast<int32_t>(std::lround(point.x())),
             static_cast<int32_t>(std::lround(point.y()))};
@@ -31,6 +33,11 @@ FormWindow::FormWindow(const FormDesign& design, FormEvents& events)
     : QWidget(nullptr, flagsFor(design.frame)), design_(design), events_(&events) {
     setObjectName(QString::fromStdString(design.name));
     backColor_ = packedFromColor(palette().color(QPalette::Window));
+    // The designs' sizes were drawn for the forms runtime's 8-point default
+    // font; the desktop's larger default would cut the captions short.
+    QFont designFont = font();
+    designFont.setPointSizeF(kDesignFontPoints);
+    setFont(designFont);
     // A frameless form is the one that gets layered: its background must be
     // able to vanish under a colour key, which needs an alpha channel from
     // the start (the visual is chosen when the native window is created).
