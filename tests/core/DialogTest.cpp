@@ -124,9 +124,10 @@ TEST_F(DialogTest, BadTextInEveryFieldShowsSevenMessagesAndStillApplies) {
     };
     apply();
     ASSERT_EQ(rt.messageBoxes.size(), 8u);  // the prompt, then one per field
+    ASSERT_EQ(timerDuringMessages.size(), 7u);
     for (std::size_t i = 1; i < 8; ++i) {
         EXPECT_EQ(rt.messageBoxes[i].prompt, "Erreur dans fonction Conv");
-        EXPECT_FALSE(timerDuringMessages[i]);
+        EXPECT_FALSE(timerDuringMessages.at(i - 1));
     }
     EXPECT_EQ(clock().settings.hText, 0);
     EXPECT_EQ(clock().settings.Trans, 0);
