@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ libgtest-dev            # core, headless runtime, unit tests
-    qt6-base-dev libgl-dev fonts-dseg               # the Linux program
+    qt6-base-dev libgl-dev fonts-dseg fonts-liberation               # the Linux program
     g++-mingw-w64-x86-64-posix wine wine64          # the Windows program and its tests
     xvfb xdotool x11-utils imagemagick openbox      # real windows on a virtual display
     xauth fontconfig

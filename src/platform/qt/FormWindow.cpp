@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,6 +22,9 @@ Qt::WindowFlags flagsFor(FormFrame frame) {
 }
 
 constexpr double kDesignFontPoints = 8.0;
+// Metric-compatible with the Windows sans-serif faces the designs were laid
+// out in; the usual Linux default (DejaVu Sans) is wider and clips captions.
+constexpr const char* kDesignFontFamily = "Liberation Sans";
 
 PixelPoint pixel(QPointF point) {
     return {static_cast<int32_t>(std::lround(point.x())),
@@ -37,6 +41,7 @@ FormWindow::FormWindow(const FormDesign& design, FormEvents& events)
     // font; the desktop's larger default would cut the captions short.
     QFont designFont = font();
     designFont.setPointSizeF(kDesignFontPoints);
+    if (QFontDatabase::hasFamily(kDesignFontFamily)) designFont.setFamily(kDesignFontFamily);
     setFont(designFont);
     // A frameless form is the one that gets layered: its background must be
     // able to vanish under a colour key, which needs an alpha channel from
