@@ -32,11 +32,11 @@ FontFaces::~FontFaces() {
         RemoveFontResourceExW((directory_ / kBundledLcdFile).c_str(), FR_PRIVATE, nullptr);
 }
 
-std::wstring FontFaces::resolve(const std::string& face) {
+ResolvedFace FontFaces::resolve(const std::string& face) {
     std::wstring wide = widen(face);
-    if (face != kTimeFace || faceInstalled(wide)) return wide;
+    if (face != kTimeFace || faceInstalled(wide)) return ResolvedFace{wide};
     loadBundledLcd();
-    return kBundledLcdFace;
+    return ResolvedFace{kBundledLcdFace, kBundledLcdCondense};
 }
 
 void FontFaces::loadBundledLcd() {

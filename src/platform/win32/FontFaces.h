@@ -3,6 +3,11 @@
 // the runtime uses DSEG7 Classic (SIL Open Font License), shipped beside the
 // executable and loaded for this process only, so the digits look like an
 // LCD out of the box without installing anything system-wide.
+//
+// The clock's widths (44 twips per point for hours and minutes, 66 with the
+// seconds) were made for a narrow LCD face: about 0.42 em per character.
+// DSEG7 Classic draws 0.64 em per character, so it is drawn condensed, or
+// the minutes would fall outside the window.
 #pragma once
 
 #include <filesystem>
@@ -12,6 +17,12 @@ namespace talvorin::win32 {
 
 inline constexpr const wchar_t* kBundledLcdFile = L"DSEG7Classic-Regular.ttf";
 inline constexpr const wchar_t* kBundledLcdFace = L"DSEG7 Classic";
+inline constexpr double kBundledLcdCondense = 0.62;  // of the face's own width
+
+struct ResolvedFace {
+    std::wstring face;
+    double widthScale = 1.0;  // applied to the face's average character width
+};
 
 class FontFaces {
   public:
@@ -21,7 +32,7 @@ class FontFaces {
     FontFaces& operator=(const FontFaces&) = delete;
 
     // The face to ask GDI for when a design names `face` (UTF-8).
-    std::wstring resolve(const std::string& face);
+    ResolvedFace resolve(const std::string& face);
 
   private:
     void loadBundledLcd();

@@ -1,6 +1,7 @@
 #include "platform/win32/FormControls.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/Error.h"
 #include "platform/Twips.h"
@@ -15,6 +16,23 @@ inline constexpr double kTwipsPerPoint = kTwipsPerInch / 72.0;
 // A size of 0 or below can come from a hand-edited options file; the label
 // is then drawn tiny but readable rather than at GDI's default size.
 inline constexpr double kSmallestPoints = 1.0;
+
+// A TrueType face drawn narrower than designed: the same height, each
+// character's width scaled (lfWidth is the average character width).
+HFONT createCondensed(LOGFONTW lf, double widthScale) {
+    HFONT font = CreateFontIndirectW(&lf);
+    if (widthScale == 1.0 || !font) return font;
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    const bool measured = GetTextMetricsW(screen, &metrics) != 0;
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    if (!measured || metrics.tmAveCharWidth <= 0) return font;
+    DeleteObject(font);
+    lf.lfWidth = std::max<LONG>(1, std::lround(metrics.tmAveCharWidth * widthScale));
+    return CreateFontIndirectW(&lf);
+}
 
 LONG fontHeight(double points, UINT dpi) {
     const double twips = std::max(points, kSmallestPoints) * kTwipsPerPoint;
@@ -116,16 +134,18 @@ void FormLabel::rebuildFont() {
     ownFont_ = nullptr;
     if (designed || points_) {
         LOGFONTW lf = metrics_.messageFont;
+        double widthScale = 1.0;
         if (designed) {
             lf = LOGFONTW{};
             lf.lfWeight = designed->weight;
             lf.lfCharSet = DEFAULT_CHARSET;
             lf.lfOutPrecision = OUT_TT_PRECIS;
-            const std::wstring face = faces_.resolve(designed->face);
-            lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+            const ResolvedFace face = faces_.resolve(designed->face);
+            lstrcpynW(lf.lfFaceName, face.face.c_str(), LF_FACESIZE);
+            widthScale = face.widthScale;
         }
         if (points_) lf.lfHeight = fontHeight(*points_, metrics_.dpi);
-        ownFont_ = CreateFontIndirectW(&lf);
+        ownFont_ = createCondensed(lf, widthScale);
     }
     if (!paintedByForm()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
     if (old) DeleteObject(old);

@@ -5,6 +5,7 @@
 // declarations intact; the runtime itself only uses the macros.
 #pragma once
 
-#include <windows.h>
-
+// clang-format off
 #include "platform/User32.h"
+#include <windows.h>
+// clang-format on

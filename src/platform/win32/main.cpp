@@ -1,12 +1,14 @@
 // Talvorin for Windows: the core over the Win32 runtime.
-#include <commctrl.h>
 
 #include <exception>
 
 #include "Program.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Runtime.h"
+// clang-format off
 #include "platform/win32/WinApi.h"
+#include <commctrl.h>
+// clang-format on
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};

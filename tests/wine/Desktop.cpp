@@ -1,0 +1,199 @@
+#include "Desktop.h"
+
+#include <thread>
+
+namespace wine_test {
+
+bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(20ms);
+    }
+}
+
+std::wstring className(HWND hwnd) {
+    wchar_t name[256] = {};
+    GetClassNameW(hwnd, name, 256);
+    return name;
+}
+
+std::wstring windowText(HWND hwnd) {
+    wchar_t text[2048] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &copied);
+    return std::wstring(text, copied);
+}
+
+std::vector<HWND> topLevelWindows(DWORD pid, const std::wstring& wantedClass) {
+    struct Search {
+        DWORD pid;
+        const std::wstring& wantedClass;
+        std::vector<HWND> found;
+    } search{pid, wantedClass, {}};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            if (owner == s.pid && className(hwnd) == s.wantedClass) s.found.push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND visibleWindow(DWORD pid, const std::wstring& wantedClass, const std::wstring& title) {
+    for (HWND hwnd : topLevelWindows(pid, wantedClass))
+        if (IsWindowVisible(hwnd) && windowText(hwnd) == title) return hwnd;
+    return nullptr;
+}
+
+HWND waitForWindow(DWORD pid, const std::wstring& wantedClass, const std::wstring& title,
+                   std::chrono::milliseconds timeout) {
+    HWND found = nullptr;
+    waitFor([&] { return (found = visibleWindow(pid, wantedClass, title)) != nullptr; }, timeout);
+    return found;
+}
+
+std::vector<HWND> children(HWND parent) {
+    std::vector<HWND> list;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) list.push_back(c);
+    return list;
+}
+
+HWND childWithText(HWND parent, const std::wstring& wantedClass, const std::wstring& text) {
+    for (HWND c : children(parent))
+        if (_wcsicmp(className(c).c_str(), wantedClass.c_str()) == 0 && windowText(c) == text)
+            return c;
+    return nullptr;
+}
+
+RECT windowRect(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+SIZE clientSize(HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+std::string utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), length, nullptr, nullptr);
+    return out;
+}
+
+// --- Input -------------------------------------------------------------------
+
+namespace {
+
+void sendMouse(DWORD flags, POINT p = {}) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_ABSOLUTE) {
+        const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+        input.mi.dx = MulDiv(p.x, 65536, width) + 1;
+        input.mi.dy = MulDiv(p.y, 65536, height) + 1;
+    }
+    SendInput(1, &input, sizeof(input));
+    std::this_thread::sleep_for(30ms);  // let the program see each step
+}
+
+}  // namespace
+
+void mouseMoveTo(POINT p) {
+    sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, p);
+}
+
+void mousePress(POINT p) {
+    mouseMoveTo(p);
+    sendMouse(MOUSEEVENTF_LEFTDOWN);
+}
+
+void mouseRelease() {
+    sendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+void click(POINT p) {
+    mousePress(p);
+    mouseRelease();
+}
+
+std::pair<POINT, POINT> drag(POINT from, POINT by) {
+    mousePress(from);
+    POINT start{};
+    GetCursorPos(&start);
+    constexpr int kSteps = 6;
+    for (int i = 1; i <= kSteps; ++i)
+        mouseMoveTo(POINT{from.x + by.x * i / kSteps, from.y + by.y * i / kSteps});
+    POINT end{};
+    GetCursorPos(&end);
+    mouseRelease();
+    return {start, end};
+}
+
+void pressKey(WORD virtualKey) {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    std::this_thread::sleep_for(50ms);
+}
+
+// --- Screenshots -------------------------------------------------------------
+
+bool saveScreenshot(const RECT& area, const std::wstring& path) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return false;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool saved = false;
+    if (bitmap) {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+        GdiFlush();
+        SelectObject(memory, previous);
+        const DWORD rowBytes = static_cast<DWORD>((width * 3 + 3) & ~3);
+        const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+        BITMAPFILEHEADER file{};
+        file.bfType = 0x4D42;  // "BM"
+        file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+        file.bfSize = file.bfOffBits + imageBytes;
+        info.bmiHeader.biSizeImage = imageBytes;
+        HANDLE out =
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (out != INVALID_HANDLE_VALUE) {
+            DWORD written = 0;
+            saved = WriteFile(out, &file, sizeof(file), &written, nullptr) &&
+                    WriteFile(out, &info.bmiHeader, sizeof(info.bmiHeader), &written, nullptr) &&
+                    WriteFile(out, bits, imageBytes, &written, nullptr);
+            CloseHandle(out);
+        }
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return saved;
+}
+
+}  // namespace wine_test

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Runs a Windows test program beside a copy of talvorin.exe under Wine, in a
+# fresh prefix in a temporary folder, on the display tools/with-xvfb.sh gives.
+# Windows sees the French locale whatever the machine's own.
+#   run-under-wine.sh <test.exe> <talvorin.exe> <screenshot folder> [args...]
+# The test program gets its args, then the app and screenshot folders (Windows paths).
+set -euo pipefail
+
+test_exe=$1
+talvorin_exe=$2
+shots=$3
+shift 3
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/talvorin-wine.XXXXXX")
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
+
+app="$work/app"
+mkdir -p "$app" "$work/shots" "$shots"
+cp "$talvorin_exe" "$test_exe" "$app/"
+font="$(dirname "$talvorin_exe")/DSEG7Classic-Regular.ttf"
+[ -f "$font" ] && cp "$font" "$app/"
+
+french=(env LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8)
+"${french[@]}" wineboot -i >/dev/null 2>&1
+wineserver -w
+
+status=0
+"${french[@]}" wine "$app/$(basename "$test_exe")" "$@" \
+    "$(windows_path "$app")" "$(windows_path "$work/shots")" || status=$?
+
+wineserver -k >/dev/null 2>&1 || true
+for bmp in "$work"/shots/*.bmp; do
+    [ -e "$bmp" ] || continue
+    convert "$bmp" "$shots/$(basename "${bmp%.bmp}").png"
+done
+exit $status

@@ -1,0 +1,192 @@
+// Checks of the Windows runtime's own pieces, in process, under Wine: the
+// user32 binding and its failure, text conversion at the edge, locale
+// texts, form geometry in twips, the tick schedule and the French message box.
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+#include "Desktop.h"
+#include "Harness.h"
+#include "Scenario.h"
+#include "clock/frmMainDesign.h"
+#include "dialog/frmParamDesign.h"
+#include "platform/Error.h"
+#include "platform/Transparence.h"
+#include "platform/win32/BoundUser32.h"
+#include "platform/win32/FrenchMessageBox.h"
+#include "platform/win32/LocalClock.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32Runtime.h"
+
+using namespace wine_test;
+using namespace std::chrono;
+
+namespace {
+
+struct Recorder final : talvorin::FormEvents {
+    std::vector<std::string> clicks;
+    std::vector<system_clock::time_point> ticks;
+    void onClick(std::string_view control) noexcept override { clicks.emplace_back(control); }
+    void onTimer(std::string_view) noexcept override { ticks.push_back(system_clock::now()); }
+    void onClosed() noexcept override {}
+};
+
+void pump(milliseconds duration) {
+    const auto end = steady_clock::now() + duration;
+    MSG msg;
+    while (steady_clock::now() < end) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+}
+
+int millisecondsIntoSecond(system_clock::time_point t) {
+    return static_cast<int>(duration_cast<milliseconds>(t.time_since_epoch()).count() % 1000);
+}
+
+void bindingChecks(Report& r) {
+    talvorin::win32::BoundUser32 missing("talvorin-no-such-library");
+    bool raised = false;
+    try {
+        missing.GetWindowLongA(0, GWL_EXSTYLE);  // the macro: windows.h is in
+    } catch (const talvorin::RuntimeError& e) {
+        raised = e.code() == talvorin::ErrorCode::EntryPointNotFound;
+    }
+    r.check(raised, "a binding that fails raises EntryPointNotFound");
+    r.equal(talvorin::setTransparency(missing, 0, 127), talvorin::kTransparencyFailed,
+            "setTransparency reports a failed binding as 2");
+
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
+    talvorin::win32::BoundUser32 user32;
+    const auto hwnd = reinterpret_cast<talvorin::Hwnd>(window);
+    r.equal(talvorin::setTransparency(user32, hwnd, 127), talvorin::kTransparencyApplied,
+            "setTransparency through user32 applies");
+    r.check((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0,
+            "the bound SetWindowLongA really makes the window layered");
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    GetLayeredWindowAttributes(window, nullptr, &alpha, &flags);
+    r.check(alpha == 127 && flags == LWA_ALPHA,
+            "the bound SetLayeredWindowAttributes sets alpha 127");
+    user32.SetWindowPos(hwnd, reinterpret_cast<talvorin::Hwnd>(HWND_TOPMOST), 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE);
+    r.check((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
+            "the bound SetWindowPos makes the window topmost");
+    DestroyWindow(window);
+}
+
+void textChecks(Report& r) {
+    using talvorin::win32::narrow;
+    using talvorin::win32::widen;
+    r.check(widen("Paramètres") == L"Param\u00E8tres", "UTF-8 to UTF-16 keeps the accent");
+    r.equal(narrow(widen("fenêtres – défaut")), "fenêtres – défaut", "UTF-8 round trip");
+    r.check(widen("").empty() && narrow(L"").empty(), "empty texts");
+
+    talvorin::LocalTime t;
+    t.date = year_month_day{year{2026}, month{12}, day{6}};
+    t.hour = 14;
+    t.minute = 5;
+    t.second = 9;
+    r.equal(talvorin::win32::localTimeText(t, true), "14:05:09", "French time with seconds");
+    r.equal(talvorin::win32::localTimeText(t, false), "14:05", "French short time");
+    r.equal(talvorin::win32::localDateText(t), "06/12/2026", "French short date");
+    t.hour = 9;
+    r.equal(talvorin::win32::localTimeText(t, true), "09:05:09", "French time before ten");
+}
+
+void formChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
+    Recorder events;
+    auto dialog = runtime.createForm(talvorin::frmParamDesign(), events);
+    dialog->setLeft(1507);  // 100.47 pixels at 96 dpi
+    dialog->setTop(3000);
+    r.check(dialog->left() == twips(pixels(1507)), "left() reports the pixel the window stands on");
+    r.check(dialog->top() == twips(pixels(3000)), "top() after setTop");
+    dialog->setWidth(2312);
+    dialog->setHeight(0);
+    RECT rect{};
+    GetWindowRect(reinterpret_cast<HWND>(dialog->hWnd()), &rect);
+    r.equal(rect.right - rect.left, pixels(2312), "setWidth sets the outer width");
+
+    dialog->textBox("txtB").setText("Paramètres 12");
+    r.equal(dialog->textBox("txtB").text(), "Paramètres 12", "a text box keeps accented text");
+    dialog->checkBox("chkVis").setValue(1);
+    r.equal(dialog->checkBox("chkVis").value(), 1, "a check box ticked");
+    dialog->checkBox("chkVis").setValue(0);
+    r.equal(dialog->checkBox("chkVis").value(), 0, "a check box cleared");
+    bool raised = false;
+    try {
+        dialog->label("txtB");  // a text box, not a label
+    } catch (const talvorin::RuntimeError& e) {
+        raised = e.code() == talvorin::ErrorCode::InvalidProcedureCall;
+    }
+    r.check(raised, "asking for a control of the wrong kind raises");
+
+    auto clock = runtime.createForm(talvorin::frmMainDesign(), events);
+    clock->label("LabHeure").setFontSize(0);  // from a hand-edited file: drawn, not a crash
+    clock->label("LabHeure").setFontSize(-12);
+    clock->label("LabHeure").setCaption("12:34");
+    clock->show();
+    pump(2600ms);
+    bool aligned = events.ticks.size() >= 2;
+    for (size_t i = 0; i < events.ticks.size(); ++i) {
+        const int ms = millisecondsIntoSecond(events.ticks[i]);
+        r.note("tick " + std::to_string(i) + " at +" + std::to_string(ms) + " ms");
+        aligned = aligned && ms < 150;
+        if (i > 0)
+            aligned =
+                aligned && duration_cast<seconds>(events.ticks[i].time_since_epoch()) -
+                                   duration_cast<seconds>(events.ticks[i - 1].time_since_epoch()) ==
+                               1s;
+    }
+    r.check(aligned, "ticks come just after each second boundary, none skipped or repeated");
+
+    clock->timer("Timer1").setEnabled(false);
+    const size_t before = events.ticks.size();
+    pump(1300ms);
+    r.equal(static_cast<long long>(events.ticks.size() - before), 0, "a disabled timer is silent");
+    clock->timer("Timer1").setEnabled(true);
+    const size_t enabled = events.ticks.size();
+    PostMessageW(reinterpret_cast<HWND>(clock->hWnd()), WM_TIMECHANGE, 0, 0);
+    pump(50ms);
+    r.equal(static_cast<long long>(events.ticks.size() - enabled), 1,
+            "a change of the system time ticks at once");
+}
+
+void messageBoxChecks(Report& r) {
+    std::vector<std::wstring> seen;
+    std::thread answer([&] {
+        HWND box = nullptr;
+        waitFor(
+            [&] {
+                box = FindWindowW(L"#32770", L"Talvorin");
+                return box && IsWindowVisible(box);
+            },
+            5s);
+        if (!box) return;
+        for (HWND c : children(box))
+            if (_wcsicmp(className(c).c_str(), L"Button") == 0 && IsWindowVisible(c))
+                seen.push_back(windowText(c));
+        SendMessageW(childWithText(box, L"Button", L"OK"), BM_CLICK, 0, 0);
+    });
+    const int code =
+        talvorin::win32::showFrenchMessageBox("Des valeurs sont non conformes", 48, "Talvorin");
+    answer.join();
+    r.check(seen == std::vector<std::wstring>{L"OK"}, "style 48 shows one button, OK");
+    r.equal(code, 1, "OK answers 1");
+}
+
+}  // namespace
+
+int wmain() {
+    Report report;
+    talvorin::win32::Win32Runtime runtime(GetModuleHandleW(nullptr));
+    bindingChecks(report);
+    textChecks(report);
+    formChecks(report, runtime);
+    messageBoxChecks(report);
+    return report.exitCode();
+}

@@ -1,0 +1,282 @@
+// Drives talvorin.exe under Wine the way a user would and checks what the
+// user sees: the windows, their texts, places and sizes, the message boxes,
+// and the options file beside the program.
+//
+//   talvorin_wine_test <scenario> <app folder> <screenshot folder>
+//
+// Each scenario starts the program afresh from the app folder.
+#include <cstdio>
+#include <map>
+#include <thread>
+
+#include "Scenario.h"
+#include "platform/win32/WindowNames.h"
+
+namespace wine_test {
+
+namespace {
+
+using talvorin::win32::kFormClass;
+
+constexpr const wchar_t* kClockTitle = L"Talvorin V1.1.8";
+constexpr const wchar_t* kDialogTitle = L"Talvorin - Paramètres";
+
+bool hasStyle(HWND hwnd, LONG bits) {
+    return (GetWindowLongW(hwnd, GWL_STYLE) & bits) == bits;
+}
+bool hasExStyle(HWND hwnd, LONG bits) {
+    return (GetWindowLongW(hwnd, GWL_EXSTYLE) & bits) == bits;
+}
+
+HWND waitForClock(Context& c, const RunningProgram& program) {
+    HWND clock = waitForWindow(program.pid(), kFormClass, kClockTitle, 15s);
+    c.report.check(clock != nullptr, "the clock window shows, captioned \"Talvorin V1.1.8\"");
+    return clock;
+}
+
+void checkSize(Context& c, HWND window, int widthTwips, int heightTwips, const std::string& what) {
+    const RECT r = windowRect(window);
+    c.report.equal(r.right - r.left, pixels(widthTwips), what + ": outer width in pixels");
+    c.report.equal(r.bottom - r.top, pixels(heightTwips), what + ": outer height in pixels");
+}
+
+void checkLabels(Context& c, HWND clock, bool withSeconds) {
+    HWND time = clockLabel(clock, "LabHeure");
+    std::string shown;
+    waitFor([&] { return (shown = utf8(windowText(time))) != "--:--"; }, 3s);
+    std::string expected;
+    const bool current = showsCurrentTime(utf8(windowText(time)), withSeconds, expected);
+    c.report.check(current, "LabHeure shows the time of day " + expected + " (shown " +
+                                utf8(windowText(time)) + ")");
+    c.report.equal(utf8(windowText(clockLabel(clock, "LabDay"))), todayInFrench(),
+                   "LabDay shows the French day name and the date");
+}
+
+// Waits for the options file to hold `expected`.
+bool waitForOptions(Context& c, const std::string& expected, const std::string& what) {
+    waitFor([&] { return readBytes(optionsPath(c)) == expected; }, 3s);
+    return c.report.equal(readBytes(optionsPath(c)), expected, what);
+}
+
+std::string preparedOptions(int trans, int red, int green, int blue, const std::string& onTop,
+                            const std::string& seconds) {
+    return optionsText(trans, red, green, blue, 1800, 3000, 48, onTop, seconds);
+}
+
+// --- First start: no options file --------------------------------------------
+
+void firstStart(Context& c) {
+    DeleteFileW(optionsPath(c).c_str());
+    RunningProgram program(c.appDir);
+    if (!c.report.check(program.started(), "talvorin.exe starts")) return;
+    HWND clock = waitForClock(c, program);
+    if (!clock) return;
+
+    const std::string atShow = readBytes(optionsPath(c));
+    const std::string defaults = optionsText(127, 0, 64, 127, 500, 800, 48, "0", "0");
+    const RECT r = windowRect(clock);
+    const std::string afterTick =
+        optionsText(127, 0, 64, 127, twips(r.top), twips(r.left), 48, "0", "0");
+    c.report.check(atShow == defaults || atShow == afterTick,
+                   "tl_options.txt is created beside the program with the defaults");
+    c.report.equal(static_cast<long long>(defaults.size()), 293, "the default file's size");
+
+    checkSize(c, clock, 2312, 2152, "default clock");
+    c.report.check(hasStyle(clock, WS_POPUP) && !hasStyle(clock, WS_CAPTION),
+                   "the clock has no title bar");
+    c.report.check(hasExStyle(clock, WS_EX_TOOLWINDOW), "the clock has no task-bar button");
+    c.report.check(hasExStyle(clock, WS_EX_LAYERED), "the clock is a layered window");
+    c.report.check(!hasExStyle(clock, WS_EX_TOPMOST), "the clock is not topmost by default");
+
+    waitForOptions(c, afterTick, "the first tick rewrites the file with the real position");
+    checkLabels(c, clock, false);
+
+    const unsigned long long written = lastWriteTime(optionsPath(c));
+    std::this_thread::sleep_for(2300ms);
+    c.report.check(
+        lastWriteTime(optionsPath(c)) == written && readBytes(optionsPath(c)) == afterTick,
+        "ticks of a clock that does not move write nothing");
+    screenshot(c, windowRect(clock), L"clock-first-start");
+}
+
+// --- Start with a prepared file; drag; click without moving ------------------
+
+void preparedStart(Context& c) {
+    writeBytes(optionsPath(c), preparedOptions(127, 0, 64, 127, "1", "1"));
+    RunningProgram program(c.appDir);
+    HWND clock = waitForClock(c, program);
+    if (!clock) return;
+
+    RECT r = windowRect(clock);
+    c.report.equal(r.left, pixels(3000), "left at the file's 3000 twips, to the pixel");
+    c.report.equal(r.top, pixels(1800), "top at the file's 1800 twips, to the pixel");
+    checkSize(c, clock, 3368, 2152, "clock with seconds");
+    c.report.check(hasExStyle(clock, WS_EX_TOPMOST), "topmost with line 13 \"1\"");
+    checkLabels(c, clock, true);
+    waitForOptions(c, preparedOptions(127, 0, 64, 127, "1", "1"),
+                   "the first tick saves the position the window has");
+    screenshot(c, windowRect(clock), L"clock-seconds");
+
+    // A drag by any point of the clock moves it, and is no click.
+    const POINT grip{r.left + 12, r.bottom - 12};
+    const auto [pressedAt, releasedAt] = drag(grip, POINT{70, 50});
+    const RECT moved = windowRect(clock);
+    c.report.equal(moved.left - r.left, releasedAt.x - pressedAt.x,
+                   "a drag moves the clock across");
+    c.report.equal(moved.top - r.top, releasedAt.y - pressedAt.y, "a drag moves the clock down");
+    c.report.check(moved.left != r.left, "the drag went beyond the drag distance");
+    std::this_thread::sleep_for(600ms);
+    c.report.check(visibleWindow(program.pid(), L"#32770", L"Quitter Talvorin") == nullptr,
+                   "a drag opens no prompt");
+    waitForOptions(c,
+                   optionsText(127, 0, 64, 127, twips(moved.top), twips(moved.left), 48, "1", "1"),
+                   "the next tick saves the dragged position");
+
+    // A press and release without moving is a click: the prompt, no move.
+    click(centre(moved));
+    HWND box = waitForPrompt(program);
+    if (c.report.check(box != nullptr, "a click without moving opens the prompt")) {
+        c.report.check(!IsWindowVisible(clock), "the clock hides during the prompt");
+        pressButton(box, L"Non");
+        c.report.check(waitFor([&] { return IsWindowVisible(clock) != FALSE; }, 3s),
+                       "\"Non\" shows the clock again");
+    }
+    const RECT after = windowRect(clock);
+    c.report.check(EqualRect(&after, &moved) != FALSE, "a click does not move the clock");
+}
+
+// --- The prompt, the dialog and quitting --------------------------------------
+
+void checkDialog(Context& c, HWND dialog) {
+    const SIZE client = clientSize(dialog);
+    c.report.equal(client.cx, pixels(5010), "dialog client width");
+    c.report.equal(client.cy, pixels(5655), "dialog client height");
+    c.report.check(hasStyle(dialog, WS_OVERLAPPEDWINDOW), "the dialog has a resizable frame");
+    c.report.check(!hasExStyle(dialog, WS_EX_TOOLWINDOW), "the dialog has a task-bar button");
+    c.report.equal(static_cast<long long>(children(dialog).size()), 27, "the dialog's controls");
+
+    const std::map<const char*, const char*> fields = {
+        {"txtTransp", "200"}, {"txtR", "10"},     {"txtG", "20"},     {"txtB", "30"},
+        {"txtTaille", "48"},  {"txtTop", "1800"}, {"txtLeft", "3000"}};
+    for (const auto& [name, value] : fields)
+        c.report.equal(utf8(windowText(dialogControl(dialog, name))), value,
+                       std::string(name) + " filled from the settings");
+    for (const char* box : {"chkVis", "chkSecondes"})
+        c.report.check(SendMessageW(dialogControl(dialog, box), BM_GETCHECK, 0, 0) == BST_CHECKED,
+                       std::string(box) + " ticked from the settings");
+    c.report.equal(utf8(windowText(dialogControl(dialog, "chkVis"))),
+                   "(au dessus de toutes les fenêtres)", "chkVis caption");
+    c.report.equal(utf8(windowText(dialogControl(dialog, "cmdDefaut"))), "Par défaut",
+                   "cmdDefaut caption");
+
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui);
+    c.report.check(gui.hwndFocus == dialogControl(dialog, "txtB"), "txtB has the focus");
+
+    const char* const names[] = {"txtB",        "txtG",      "txtR",   "txtTransp",
+                                 "txtTop",      "txtLeft",   "chkVis", "txtTaille",
+                                 "chkSecondes", "cmdDefaut", "cmdOk"};
+    std::vector<HWND> expected;
+    for (const char* n : names) expected.push_back(dialogControl(dialog, n));
+    std::vector<HWND> stops;
+    for (HWND child : children(dialog))
+        if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) stops.push_back(child);
+    c.report.check(stops == expected, "Tab visits the fields in the designed order");
+
+    pressKey(VK_TAB);
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui);
+    c.report.check(gui.hwndFocus == dialogControl(dialog, "txtG"), "the Tab key moves to txtG");
+}
+
+void promptAndDialog(Context& c) {
+    writeBytes(optionsPath(c), preparedOptions(200, 10, 20, 30, "1", "1"));
+    RunningProgram program(c.appDir);
+    HWND clock = waitForClock(c, program);
+    if (!clock) return;
+    waitForOptions(c, preparedOptions(200, 10, 20, 30, "1", "1"), "first tick after the start");
+
+    click(centre(windowRect(clock)));
+    HWND box = waitForPrompt(program);
+    if (!c.report.check(box != nullptr, "a click on the clock opens \"Quitter Talvorin\"")) return;
+    c.report.check(!IsWindowVisible(clock), "the clock hides during the prompt");
+    const std::wstring expectedText =
+        L"Les options sont modifiables dans \r\n" + c.appDir +
+        L"\\tl_options.txt\r\n(cliquer sur Annuler modifier les "
+        L"paramètres).\r\n\r\nVoulez-vous quitter Talvorin maintenant ?";
+    c.report.equal(utf8(promptText(box)), utf8(expectedText), "the prompt's five lines");
+    c.report.check(buttonTexts(box) == std::vector<std::wstring>{L"Oui", L"Non", L"Annuler"},
+                   "the prompt's buttons read Oui, Non, Annuler");
+    screenshot(c, windowRect(box), L"prompt");
+    pressButton(box, L"Non");
+    c.report.check(waitFor([&] { return IsWindowVisible(clock) != FALSE; }, 3s),
+                   "\"Non\" shows the clock again");
+
+    click(centre(windowRect(clock)));
+    box = waitForPrompt(program);
+    if (!c.report.check(box != nullptr, "the prompt opens again")) return;
+    pressButton(box, L"Annuler");
+    HWND dialog = waitForWindow(program.pid(), kFormClass, kDialogTitle, 5s);
+    if (!c.report.check(dialog != nullptr, "\"Annuler\" opens \"Talvorin - Paramètres\"")) return;
+    c.report.check(IsWindowVisible(clock) != FALSE, "the clock shows beside the dialog");
+    checkDialog(c, dialog);
+    screenshot(c, windowRect(dialog), L"dialog");
+
+    SetWindowTextW(dialogControl(dialog, "txtTop"), L"2400");
+    SetWindowTextW(dialogControl(dialog, "txtLeft"), L"4500");
+    SetWindowTextW(dialogControl(dialog, "txtTaille"), L"30");
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(dialogControl(dialog, "chkSecondes"), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG,
+                        5000, &ignored);
+    SendMessageTimeoutW(dialogControl(dialog, "cmdOk"), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000,
+                        &ignored);
+    waitFor([&] { return windowRect(clock).left == pixels(4500); }, 3s);
+    const RECT r = windowRect(clock);
+    c.report.equal(r.left, pixels(4500), "\"Valider !\" moves the clock to the new left");
+    c.report.equal(r.top, pixels(2400), "\"Valider !\" moves the clock to the new top");
+    checkSize(c, clock, 1520, 1720, "clock resized by \"Valider !\"");
+    c.report.check(hasExStyle(clock, WS_EX_TOPMOST), "the clock stays topmost");
+    waitForOptions(c, optionsText(200, 10, 20, 30, 2400, 4500, 30, "1", "0"),
+                   "\"Valider !\" rewrites the file");
+    c.report.check(IsWindowVisible(dialog) != FALSE, "the dialog stays open");
+    c.report.equal(utf8(windowText(dialogControl(dialog, "txtTaille"))), "30",
+                   "the dialog shows the applied values");
+    std::this_thread::sleep_for(1200ms);
+    checkLabels(c, clock, false);
+    screenshot(c, windowRect(clock), L"clock-after-apply");
+
+    click(centre(windowRect(clock)));
+    box = waitForPrompt(program);
+    if (!c.report.check(box != nullptr, "the prompt opens with the dialog open")) return;
+    pressButton(box, L"Oui");
+    DWORD code = 1;
+    c.report.check(program.exited(5s, code), "\"Oui\" ends the program");
+    c.report.equal(code, 0, "exit code");
+}
+
+}  // namespace
+
+}  // namespace wine_test
+
+int wmain(int argc, wchar_t** argv) {
+    using namespace wine_test;
+    if (argc != 4) {
+        std::printf(
+            "usage: talvorin_wine_test first-start|prepared-start|prompt-dialog "
+            "<app folder> <screenshot folder>\n");
+        return 2;
+    }
+    Report report;
+    Context context{argv[2], argv[3], report};
+    const std::wstring scenario = argv[1];
+    report.note("display " + std::to_string(displayDpi()) + " dpi");
+    if (scenario == L"first-start")
+        firstStart(context);
+    else if (scenario == L"prepared-start")
+        preparedStart(context);
+    else if (scenario == L"prompt-dialog")
+        promptAndDialog(context);
+    else
+        report.check(false, "known scenario " + utf8(scenario));
+    return report.exitCode();
+}
