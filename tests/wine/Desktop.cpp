@@ -152,6 +152,10 @@ void pressKey(WORD virtualKey) {
     std::this_thread::sleep_for(50ms);
 }
 
+void typeDigits(const std::string& digits) {
+    for (char d : digits) pressKey(static_cast<WORD>(d));  // VK_0..VK_9 are '0'..'9'
+}
+
 // --- Screenshots -------------------------------------------------------------
 
 bool saveScreenshot(const RECT& area, const std::wstring& path) {

@@ -45,6 +45,7 @@ void click(POINT p);
 // pointer really was at the press and the release.
 std::pair<POINT, POINT> drag(POINT from, POINT by);
 void pressKey(WORD virtualKey);
+void typeDigits(const std::string& digits);
 
 // Saves the screen area `area` as a 24-bit BMP.
 bool saveScreenshot(const RECT& area, const std::wstring& path);

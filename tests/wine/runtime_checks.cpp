@@ -167,15 +167,23 @@ void messageBoxChecks(Report& r) {
             },
             5s);
         if (!box) return;
-        for (HWND c : children(box))
-            if (_wcsicmp(className(c).c_str(), L"Button") == 0 && IsWindowVisible(c))
-                seen.push_back(windowText(c));
+        waitFor(
+            [&] {
+                seen.clear();
+                for (HWND c : children(box))
+                    if (_wcsicmp(className(c).c_str(), L"Button") == 0 && IsWindowVisible(c))
+                        seen.push_back(windowText(c));
+                return !seen.empty();
+            },
+            2s);
         SendMessageW(childWithText(box, L"Button", L"OK"), BM_CLICK, 0, 0);
     });
     const int code =
         talvorin::win32::showFrenchMessageBox("Des valeurs sont non conformes", 48, "Talvorin");
     answer.join();
-    r.check(seen == std::vector<std::wstring>{L"OK"}, "style 48 shows one button, OK");
+    std::string shown;
+    for (const auto& text : seen) shown.append("[").append(utf8(text)).append("]");
+    r.equal(shown, "[OK]", "style 48 shows one button, OK");
     r.equal(code, 1, "OK answers 1");
 }
 
@@ -186,7 +194,10 @@ int wmain() {
     talvorin::win32::Win32Runtime runtime(GetModuleHandleW(nullptr));
     bindingChecks(report);
     textChecks(report);
-    formChecks(report, runtime);
     messageBoxChecks(report);
+    formChecks(report, runtime);
+    MSG quit{};
+    report.check(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE,
+                 "the message loop ends when the last form has gone");
     return report.exitCode();
 }

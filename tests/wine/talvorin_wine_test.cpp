@@ -222,14 +222,33 @@ void promptAndDialog(Context& c) {
     checkDialog(c, dialog);
     screenshot(c, windowRect(dialog), L"dialog");
 
-    SetWindowTextW(dialogControl(dialog, "txtTop"), L"2400");
-    SetWindowTextW(dialogControl(dialog, "txtLeft"), L"4500");
-    SetWindowTextW(dialogControl(dialog, "txtTaille"), L"30");
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(dialogControl(dialog, "chkSecondes"), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG,
-                        5000, &ignored);
-    SendMessageTimeoutW(dialogControl(dialog, "cmdOk"), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000,
-                        &ignored);
+    // Typed as a user would: Tab selects a field's text, typing replaces it.
+    const RECT beforeApply = windowRect(clock);
+    pressKey(VK_TAB);  // txtR
+    pressKey(VK_TAB);  // txtTransp
+    pressKey(VK_TAB);  // txtTop
+    typeDigits("2400");
+    pressKey(VK_TAB);  // txtLeft
+    typeDigits("4500");
+    pressKey(VK_TAB);  // chkVis
+    pressKey(VK_TAB);  // txtTaille
+    typeDigits("30");
+    pressKey(VK_RETURN);
+    pressKey(VK_ESCAPE);
+    std::this_thread::sleep_for(500ms);
+    const RECT afterKeys = windowRect(clock);
+    c.report.check(EqualRect(&afterKeys, &beforeApply) && IsWindowVisible(dialog),
+                   "Enter and Escape neither apply nor close the dialog");
+    c.report.equal(utf8(windowText(dialogControl(dialog, "txtTop"))), "2400", "typed into txtTop");
+    pressKey(VK_TAB);    // chkSecondes
+    pressKey(VK_SPACE);  // clears it
+    c.report.check(
+        SendMessageW(dialogControl(dialog, "chkSecondes"), BM_GETCHECK, 0, 0) == BST_UNCHECKED,
+        "Space clears chkSecondes");
+    pressKey(VK_TAB);  // cmdDefaut
+    pressKey(VK_TAB);  // cmdOk
+    pressKey(VK_SPACE);
+
     waitFor([&] { return windowRect(clock).left == pixels(4500); }, 3s);
     const RECT r = windowRect(clock);
     c.report.equal(r.left, pixels(4500), "\"Valider !\" moves the clock to the new left");
@@ -241,16 +260,34 @@ void promptAndDialog(Context& c) {
     c.report.check(IsWindowVisible(dialog) != FALSE, "the dialog stays open");
     c.report.equal(utf8(windowText(dialogControl(dialog, "txtTaille"))), "30",
                    "the dialog shows the applied values");
+
+    // Closed through its frame: the program goes on with the clock alone.
+    PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    c.report.check(waitFor([&] { return !IsWindow(dialog); }, 3s), "the frame closes the dialog");
+    DWORD code = 0;
+    c.report.check(!program.exited(0ms, code) && IsWindowVisible(clock),
+                   "the clock runs on after the dialog closed");
     std::this_thread::sleep_for(1200ms);
     checkLabels(c, clock, false);
     screenshot(c, windowRect(clock), L"clock-after-apply");
 
     click(centre(windowRect(clock)));
     box = waitForPrompt(program);
+    if (!c.report.check(box != nullptr, "the prompt opens after the dialog closed")) return;
+    pressButton(box, L"Annuler");
+    dialog = waitForWindow(program.pid(), kFormClass, kDialogTitle, 5s);
+    if (!c.report.check(dialog != nullptr, "\"Annuler\" opens the dialog afresh")) return;
+    c.report.equal(utf8(windowText(dialogControl(dialog, "txtTaille"))) + " " +
+                       utf8(windowText(dialogControl(dialog, "txtTop"))) + " " +
+                       utf8(windowText(dialogControl(dialog, "txtLeft"))),
+                   "30 2400 4500", "the new dialog shows the saved settings");
+
+    click(centre(windowRect(clock)));
+    box = waitForPrompt(program);
     if (!c.report.check(box != nullptr, "the prompt opens with the dialog open")) return;
     pressButton(box, L"Oui");
-    DWORD code = 1;
-    c.report.check(program.exited(5s, code), "\"Oui\" ends the program");
+    code = 1;
+    c.report.check(program.exited(5s, code), "\"Oui\" ends the program, dialog and all");
     c.report.equal(code, 0, "exit code");
 }
 
