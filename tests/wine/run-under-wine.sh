@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a Windows test program beside a copy of talvorin.exe under Wine, in a
 # fresh prefix in a temporary folder, on the display tools/with-xvfb.sh gives.
-# Windows sees the French locale whatever the machine's own.
+# Windows sees the French locale whatever the machine's own. No Mono or Gecko
+# installer runs, and a crash ends the program instead of starting winedbg.
 #   run-under-wine.sh <test.exe> <talvorin.exe> <screenshot folder> [args...]
 # The test program gets its args, then the app and screenshot folders (Windows paths).
 set -euo pipefail
@@ -12,7 +13,7 @@ shots=$3
 shift 3
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/talvorin-wine.XXXXXX")
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe="
 cleanup() {
     wineserver -k >/dev/null 2>&1 || true
     rm -rf "$work"

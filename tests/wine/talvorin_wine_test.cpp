@@ -194,7 +194,13 @@ void promptAndDialog(Context& c) {
     RunningProgram program(c.appDir);
     HWND clock = waitForClock(c, program);
     if (!clock) return;
-    waitForOptions(c, preparedOptions(200, 10, 20, 30, "1", "1"), "first tick after the start");
+    // The file written before the start already holds this position, so the
+    // first tick shows only in the labels; until it, posT and posL are 0.
+    c.report.check(
+        waitFor([&] { return windowText(clockLabel(clock, "LabHeure")) != L"--:--"; }, 3s),
+        "the first tick draws the time");
+    waitForOptions(c, preparedOptions(200, 10, 20, 30, "1", "1"),
+                   "the first tick saves the same place");
 
     click(centre(windowRect(clock)));
     HWND box = waitForPrompt(program);
