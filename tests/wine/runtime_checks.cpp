@@ -187,10 +187,48 @@ void messageBoxChecks(Report& r) {
     r.equal(code, 1, "OK answers 1");
 }
 
+// The resources of talvorin.exe itself, as Explorer and Windows read them.
+void resourceChecks(Report& r, const std::wstring& appDir) {
+    const std::wstring exe = appDir + L"\\talvorin.exe";
+    DWORD ignored = 0;
+    std::vector<unsigned char> block(GetFileVersionInfoSizeW(exe.c_str(), &ignored));
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT size = 0;
+    const bool read =
+        !block.empty() &&
+        GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()) &&
+        VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &size);
+    r.check(
+        read && info->dwFileVersionMS == MAKELONG(1, 1) && info->dwFileVersionLS == MAKELONG(0, 8),
+        "VERSIONINFO reads 1.1.8.0");
+
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!r.check(module != nullptr, "talvorin.exe loads as data")) return;
+    auto resource = [&](LPCWSTR type, LPCWSTR name) -> std::string {
+        HRSRC found = FindResourceW(module, name, type);
+        if (!found) return {};
+        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
+        return std::string(bytes, SizeofResource(module, found));
+    };
+    const std::string manifest = resource(RT_MANIFEST, MAKEINTRESOURCEW(1));
+    r.check(manifest.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
+                manifest.find("\"6.0.0.0\"") != std::string::npos,
+            "the manifest asks for common controls v6");
+    r.check(manifest.find("PerMonitorV2") != std::string::npos,
+            "the manifest declares per-monitor DPI awareness v2");
+    // GRPICONDIR: 6 bytes, then 14-byte entries: width, height, colours, 0, planes, bit count...
+    const std::string group = resource(RT_GROUP_ICON, MAKEINTRESOURCEW(1));
+    r.check(group.size() >= 20 && static_cast<unsigned char>(group[6]) == 64 &&
+                static_cast<unsigned char>(group[7]) == 64 && group[12] == 24,
+            "the icon is 64 x 64 in 24-bit colour");
+    FreeLibrary(module);
+}
+
 }  // namespace
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
     Report report;
+    if (argc > 1) resourceChecks(report, argv[1]);
     talvorin::win32::Win32Runtime runtime(GetModuleHandleW(nullptr));
     bindingChecks(report);
     textChecks(report);
