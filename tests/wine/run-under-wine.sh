@@ -30,6 +30,10 @@ font="$(dirname "$talvorin_exe")/DSEG7Classic-Regular.ttf"
 
 french=(env LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8)
 "${french[@]}" wineboot -i >/dev/null 2>&1
+if [ -n "${TALVORIN_WINE_DPI:-}" ]; then  # the display's DPI as Windows reports it
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d "$TALVORIN_WINE_DPI" /f >/dev/null 2>&1
+fi
 wineserver -w
 
 status=0

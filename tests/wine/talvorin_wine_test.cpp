@@ -309,6 +309,8 @@ int wmain(int argc, wchar_t** argv) {
             "<app folder> <screenshot folder>\n");
         return 2;
     }
+    // Physical pixels, as talvorin.exe sees them (it is per-monitor DPI aware).
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     Report report;
     Context context{argv[2], argv[3], report};
     const std::wstring scenario = argv[1];

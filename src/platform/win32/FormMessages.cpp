@@ -55,8 +55,11 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_LBUTTONUP:
             return onButtonUp();
-        case WM_CAPTURECHANGED:
-            gesture_.cancel();
+        case WM_CAPTURECHANGED:  // another window took the mouse: no click, no drag
+            if (reinterpret_cast<HWND>(lParam) != hwnd_) {
+                gesture_.cancel();
+                pressed_ = false;
+            }
             return 0;
         case WM_COMMAND:
             onCommand(wParam, lParam);
