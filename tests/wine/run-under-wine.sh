@@ -43,6 +43,6 @@ status=0
 wineserver -k >/dev/null 2>&1 || true
 for bmp in "$work"/shots/*.bmp; do
     [ -e "$bmp" ] || continue
-    convert "$bmp" "$shots/$(basename "${bmp%.bmp}").png"
+    convert "$bmp" "$shots/$(basename "${bmp%.bmp}").png" || echo "cannot convert $bmp" >&2
 done
 exit $status
