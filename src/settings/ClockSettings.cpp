@@ -5,17 +5,15 @@
 namespace talvorin {
 
 ClockSettings defaultSettings() {
-    ClockSettings s;
-    s.Trans = 127;
-    s.CoulR = 0;
-    s.CoulG = 64;
-    s.CoulB = 127;
-    s.posT = 500;
-    s.posL = 800;
-    s.hText = 48;
-    s.onTheTop = "0";
-    s.Secondes = "0";
-    return s;
+    return ClockSettings{.Trans = 127,
+                         .CoulR = 0,
+                         .CoulG = 64,
+                         .CoulB = 127,
+                         .posT = 500,
+                         .posL = 800,
+                         .hText = 48,
+                         .onTheTop = "0",
+                         .Secondes = "0"};
 }
 
 uint32_t packRgb(int red, int green, int blue) {
