@@ -8,21 +8,30 @@ packages=(
     qt6-base-dev libgl-dev fonts-dseg fonts-liberation               # the Linux program
     g++-mingw-w64-x86-64-posix wine wine64          # the Windows program and its tests
     xvfb xdotool x11-utils imagemagick openbox      # real windows on a virtual display
-    xauth fontconfig
+    xauth fontconfig locales
     libxcb1-dev                                     # the Linux program's window-manager states
 )
+
+# The Windows tests run Wine under the French locale; its UTF-8 form must exist
+# for Wine to map non-ASCII file names.
+need_locale() { ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf8'; }
 
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && ! need_locale && exit 0
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "Missing packages: ${missing[*]}; run as root or install them." >&2
     exit 1
 fi
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+if need_locale; then
+    localedef -i fr_FR -c -f UTF-8 fr_FR.UTF-8
+fi

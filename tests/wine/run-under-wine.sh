@@ -22,7 +22,8 @@ trap cleanup EXIT
 
 windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
 
-app="$work/app"
+# A folder name outside ASCII: the options file must still be found and written.
+app="$work/Horloge d'été"
 mkdir -p "$app" "$work/shots" "$shots"
 cp "$talvorin_exe" "$test_exe" "$app/"
 font="$(dirname "$talvorin_exe")/DSEG7Classic-Regular.ttf"
