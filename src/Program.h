@@ -24,7 +24,6 @@ class Program {
 
     frmMain& mainForm();
     frmParam& paramForm();
-    bool hasParamForm() const { return param_ != nullptr; }
 
   private:
     Runtime& runtime_;

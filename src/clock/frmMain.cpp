@@ -7,6 +7,7 @@
 #include "clock/modFunctions.h"
 #include "dialog/frmParam.h"
 #include "platform/Integers.h"
+#include "platform/Rgb.h"
 #include "platform/Transparence.h"
 #include "settings/OptionsFile.h"
 

@@ -40,7 +40,10 @@ FormDesign makeDesign() {
     time.height = 7332;
     time.foreColor = kLabelGrey;
     time.transparent = true;
-    time.font = FontDesign{kTimeFace, 48, 400};
+    // The window's widths (44 twips a point for "00:00", 66 with seconds)
+    // were made for a narrow LCD face, about 0.42 em a character; DSEG7 draws
+    // 0.64 em, so it is condensed or the minutes would fall outside.
+    time.font = FontDesign{kTimeFace, 48, 400, kTimeFallbackFace, 62};
 
     d.controls = {timer, day, time};
     return d;

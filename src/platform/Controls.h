@@ -7,6 +7,10 @@
 
 namespace talvorin {
 
+// A label asked for a font size below this (0 or negative, from a hand-edited
+// options file) is drawn at this size: tiny but there, and no failure.
+inline constexpr double kSmallestFontPoints = 1.0;
+
 class Label {
   public:
     virtual ~Label() = default;

@@ -17,6 +17,10 @@ struct FontDesign {
     std::string face;   // empty: the runtime's default face
     double points = 0;  // 0: the runtime's default size
     int weight = 400;
+    // The face to draw in when `face` is not installed (empty: let the system
+    // substitute), at this share of the stand-in's own width, in percent.
+    std::string fallbackFace;
+    int fallbackWidthPercent = 100;
 };
 
 struct ControlDesign {
@@ -49,12 +53,6 @@ struct FormDesign {
     FormFrame frame = FormFrame::Sizable;
     bool draggableSurface = false;  // a press-and-move anywhere drags the window
     std::vector<ControlDesign> controls;
-
-    const ControlDesign* find(const std::string& controlName) const {
-        for (const auto& c : controls)
-            if (c.name == controlName) return &c;
-        return nullptr;
-    }
 };
 
 }  // namespace talvorin

@@ -25,7 +25,6 @@ class DragGesture {
     // True when the press ended as a click.
     bool release();
     bool pressed() const { return pressed_; }
-    bool dragging() const { return dragging_; }
     void cancel() { pressed_ = dragging_ = false; }
 
   private:

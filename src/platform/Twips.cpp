@@ -16,4 +16,8 @@ double twipsFromPixels(int32_t pixels, double dpi) {
     return pixels * twipsPerPixel(dpi);
 }
 
+int32_t pixelsFromPoints(double points, double dpi) {
+    return pixelsFromTwips(points * kTwipsPerPoint, dpi);
+}
+
 }  // namespace talvorin

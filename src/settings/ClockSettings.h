@@ -33,8 +33,4 @@ inline bool isNotOff(const std::string& flag) {
     return flag != "0";
 }
 
-// red + 256 * green + 65536 * blue, each component clamped to 0..255 (a
-// hand-edited file may hold anything).
-uint32_t packRgb(int red, int green, int blue);
-
 }  // namespace talvorin

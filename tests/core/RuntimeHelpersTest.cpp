@@ -2,8 +2,13 @@
 // drag, and the French message-box buttons.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "clock/frmMainDesign.h"
+#include "platform/ControlGeometry.h"
 #include "platform/DragGesture.h"
 #include "platform/MessageBoxStyle.h"
+#include "platform/Rgb.h"
 #include "platform/Runtime.h"
 #include "platform/TickSchedule.h"
 #include "platform/Twips.h"
@@ -21,6 +26,44 @@ TEST(Twips, ConvertAtTheRealDpi) {
     EXPECT_EQ(pixelsFromTwips(-7.5, 96), -1);
     EXPECT_EQ(pixelsFromTwips(2152, 192), 287);
     EXPECT_EQ(twipsFromPixels(34, 96), 510);
+}
+
+TEST(Twips, FontPointsToPixels) {
+    EXPECT_EQ(pixelsFromPoints(48, 96), 64);
+    EXPECT_EQ(pixelsFromPoints(8, 144), 16);
+    EXPECT_EQ(pixelsFromPoints(1, 96), 1);  // 1.33
+}
+
+TEST(Rgb, PackClampsAndUnpackRecoversTheComponents) {
+    EXPECT_EQ(packRgb(0, 64, 127), 8339456u);
+    EXPECT_EQ(packRgb(300, -20, 255), 255u + 255u * 65536);
+    const Rgb c = unpackRgb(8339456u);
+    EXPECT_EQ(c.red, 0);
+    EXPECT_EQ(c.green, 64);
+    EXPECT_EQ(c.blue, 127);
+    const Rgb grey = unpackRgb(0xE0E0E0);
+    EXPECT_EQ(grey.red, 224);
+    EXPECT_EQ(grey.blue, 224);
+}
+
+TEST(ControlGeometry, ClicksLandOnTheTopmostLabelOrTheSurface) {
+    // LabDay (120, 240, 3135 x 255 twips) and LabHeure (100, 360, 15372 x
+    // 7332) overlap; at 96 dpi: 8,16 209x17 and 7,24 1025x489. LabHeure
+    // comes later in the design, so it takes the overlap.
+    const FormDesign& clock = frmMainDesign();
+    const struct {
+        PixelPoint at;
+        const char* label;
+    } rows[] = {{{10, 20}, "LabDay"},      {{216, 23}, "LabDay"}, {{217, 23}, ""},
+                {{10, 30}, "LabHeure"},    {{7, 24}, "LabHeure"}, {{6, 30}, ""},
+                {{1031, 512}, "LabHeure"}, {{1032, 512}, ""},     {{3, 3}, ""}};
+    for (const auto& row : rows)
+        EXPECT_EQ(labelAt(clock, row.at, 96), row.label) << row.at.x << "," << row.at.y;
+    const PixelRect day = pixelRect(*std::find_if(clock.controls.begin(), clock.controls.end(),
+                                                  [](const auto& c) { return c.name == "LabDay"; }),
+                                    144);
+    EXPECT_EQ(day.left, 12);
+    EXPECT_EQ(day.width, 314);  // 313.5 rounds away from zero
 }
 
 TEST(TickSchedule, FiresJustAfterTheNextWallClockSecond) {

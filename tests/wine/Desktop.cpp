@@ -83,16 +83,6 @@ SIZE clientSize(HWND hwnd) {
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
-std::string utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), length, nullptr, nullptr);
-    return out;
-}
-
 // --- Input -------------------------------------------------------------------
 
 namespace {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/WideText.h"
+
 namespace wine_test {
 
 using namespace std::chrono_literals;
@@ -34,7 +36,9 @@ HWND childWithText(HWND parent, const std::wstring& className, const std::wstrin
 RECT windowRect(HWND hwnd);
 SIZE clientSize(HWND hwnd);
 
-std::string utf8(const std::wstring& text);
+inline std::string utf8(const std::wstring& text) {
+    return talvorin::win32::narrow(text);
+}
 
 // Real input through SendInput, screen pixels.
 void mouseMoveTo(POINT p);

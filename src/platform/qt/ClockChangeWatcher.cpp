@@ -31,9 +31,9 @@ bool ClockChangeWatcher::arm() {
     // is cancelled whenever the realtime clock is set discontinuously, which
     // the kernel also does on resume. It never expires on its own: it is set
     // for the end of time, only to be cancelled.
-    itimerspec spec{};
-    spec.it_value.tv_sec = std::numeric_limits<time_t>::max();
-    return timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+    itimerspec expiry{};
+    expiry.it_value.tv_sec = std::numeric_limits<time_t>::max();
+    return timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &expiry, nullptr) == 0;
 }
 
 void ClockChangeWatcher::onReadable() {

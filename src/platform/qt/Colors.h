@@ -1,19 +1,20 @@
-// The core packs colours as red + 256 * green + 65536 * blue; Qt wants QColor.
+// The core's packed colours as Qt colours, and back.
 #pragma once
 
 #include <QColor>
 #include <cstdint>
 
+#include "platform/Rgb.h"
+
 namespace talvorin {
 
-inline QColor colorFromPacked(uint32_t rgb) {
-    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
-                  static_cast<int>((rgb >> 16) & 0xFF));
+inline QColor colorFromPacked(uint32_t packed) {
+    const Rgb c = unpackRgb(packed);
+    return QColor(c.red, c.green, c.blue);
 }
 
 inline uint32_t packedFromColor(const QColor& color) {
-    return static_cast<uint32_t>(color.red()) | static_cast<uint32_t>(color.green()) << 8 |
-           static_cast<uint32_t>(color.blue()) << 16;
+    return packRgb(color.red(), color.green(), color.blue());
 }
 
 }  // namespace talvorin

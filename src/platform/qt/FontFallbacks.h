@@ -1,15 +1,14 @@
-// Faces the designs name that a Linux desktop seldom has, and what stands in
-// for them: the LCD face "Naviset" becomes DSEG7 Classic (Debian fonts-dseg)
-// when it is not installed.
+// Faces the designs name that a Linux desktop seldom has: a font that names a
+// fallback face is drawn in it, condensed as the design says, when its own
+// face is not installed.
 #pragma once
 
 #include <QFont>
-#include <string>
+
+#include "platform/Design.h"
 
 namespace talvorin {
 
-// Gives the font the designed face when it is installed, else its stand-in
-// when that is installed, else the designed name for Qt's own substitution.
-void applyFace(QFont& font, const std::string& face);
+void applyFace(QFont& font, const FontDesign& design);
 
 }  // namespace talvorin

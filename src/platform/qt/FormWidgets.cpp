@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/Twips.h"
+#include "platform/ControlGeometry.h"
 #include "platform/qt/Colors.h"
 #include "platform/qt/FontFallbacks.h"
 #include "platform/qt/FormWindow.h"
@@ -13,14 +13,14 @@ namespace talvorin {
 
 namespace {
 
-QRect pixelRect(const ControlDesign& c, double dpi) {
-    return QRect(pixelsFromTwips(c.left, dpi), pixelsFromTwips(c.top, dpi),
-                 pixelsFromTwips(c.width, dpi), pixelsFromTwips(c.height, dpi));
+QRect qtRect(const ControlDesign& c, double dpi) {
+    const PixelRect r = pixelRect(c, dpi);
+    return QRect(r.left, r.top, r.width, r.height);
 }
 
 void applyFont(QWidget& widget, const FontDesign& design) {
     QFont font = widget.font();
-    if (!design.face.empty()) applyFace(font, design.face);
+    if (!design.face.empty()) applyFace(font, design);
     if (design.points > 0) font.setPointSizeF(design.points);
     font.setWeight(static_cast<QFont::Weight>(std::clamp(design.weight, 1, 1000)));
     widget.setFont(font);
@@ -105,7 +105,7 @@ FormWidgets buildWidgets(FormWindow& window, double dpi) {
         QWidget* widget = makeWidget(window, c, built);
         if (!widget) continue;
         widget->setObjectName(QString::fromStdString(c.name));
-        widget->setGeometry(pixelRect(c, dpi));
+        widget->setGeometry(qtRect(c, dpi));
         if (c.font) applyFont(*widget, *c.font);
         byTabIndex.emplace_back(c.tabIndex, widget);
     }

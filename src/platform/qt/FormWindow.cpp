@@ -3,12 +3,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <cmath>
 #include <utility>
 
+#include "platform/ControlGeometry.h"
 #include "platform/qt/Colors.h"
 #include "platform/qt/X11WindowStates.h"
 
@@ -95,14 +96,8 @@ void FormWindow::paintEvent(QPaintEvent*) {
 }
 
 std::string FormWindow::controlAt(QPoint local) const {
-    // Later children are drawn on top, so they take the click where labels overlap.
-    const QObjectList& kids = children();
-    for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
-        const auto* label = qobject_cast<const QLabel*>(*it);
-        if (label && label->isVisible() && label->geometry().contains(local))
-            return label->objectName().toStdString();
-    }
-    return {};
+    const QScreen* on = screen();
+    return labelAt(design_, {local.x(), local.y()}, on ? on->logicalDotsPerInch() : 0.0);
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {

@@ -16,10 +16,6 @@ Widget& alive(const QPointer<Widget>& widget) {
     return *widget;
 }
 
-// Qt draws no text below one point; a hand-edited digit size of 0 or less
-// still shows something rather than failing the layout.
-constexpr double kSmallestPoints = 1.0;
-
 }  // namespace
 
 void QtLabel::setCaption(const std::string& text) {
@@ -29,7 +25,7 @@ void QtLabel::setCaption(const std::string& text) {
 void QtLabel::setFontSize(double points) {
     QLabel& label = alive(widget_);
     QFont font = label.font();
-    font.setPointSizeF(std::max(points, kSmallestPoints));
+    font.setPointSizeF(std::max(points, kSmallestFontPoints));
     label.setFont(font);
 }
 

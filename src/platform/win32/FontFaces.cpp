@@ -1,6 +1,5 @@
 #include "platform/win32/FontFaces.h"
 
-#include "clock/frmMainDesign.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WinApi.h"
 
@@ -32,11 +31,12 @@ FontFaces::~FontFaces() {
         RemoveFontResourceExW((directory_ / kBundledLcdFile).c_str(), FR_PRIVATE, nullptr);
 }
 
-ResolvedFace FontFaces::resolve(const std::string& face) {
-    std::wstring wide = widen(face);
-    if (face != kTimeFace || faceInstalled(wide)) return ResolvedFace{wide};
-    loadBundledLcd();
-    return ResolvedFace{kBundledLcdFace, kBundledLcdCondense};
+ResolvedFace FontFaces::resolve(const FontDesign& design) {
+    std::wstring face = widen(design.face);
+    if (design.fallbackFace.empty() || faceInstalled(face)) return ResolvedFace{face};
+    std::wstring fallback = widen(design.fallbackFace);
+    if (fallback == kBundledLcdFace) loadBundledLcd();
+    return ResolvedFace{fallback, design.fallbackWidthPercent / 100.0};
 }
 
 void FontFaces::loadBundledLcd() {

@@ -1,23 +1,20 @@
-// Font faces for the designs. The time label asks for the LCD face
-// "Naviset", which the program has never carried; when it is not installed
-// the runtime uses DSEG7 Classic (SIL Open Font License), shipped beside the
-// executable and loaded for this process only, so the digits look like an
-// LCD out of the box without installing anything system-wide.
-//
-// The clock's widths (44 twips per point for hours and minutes, 66 with the
-// seconds) were made for a narrow LCD face: about 0.42 em per character.
-// DSEG7 Classic draws 0.64 em per character, so it is drawn condensed, or
-// the minutes would fall outside the window.
+// Font faces for the designs. A font may name a fallback face for when its
+// own is not installed (the time label's LCD face "Naviset", which the
+// program has never carried). The LCD stand-in, DSEG7 Classic (SIL Open Font
+// License), ships beside the executable and is loaded for this process only,
+// so the digits look like an LCD out of the box without installing anything
+// system-wide.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
+#include "platform/Design.h"
+
 namespace talvorin::win32 {
 
 inline constexpr const wchar_t* kBundledLcdFile = L"DSEG7Classic-Regular.ttf";
 inline constexpr const wchar_t* kBundledLcdFace = L"DSEG7 Classic";
-inline constexpr double kBundledLcdCondense = 0.62;  // of the face's own width
 
 struct ResolvedFace {
     std::wstring face;
@@ -31,8 +28,8 @@ class FontFaces {
     FontFaces(const FontFaces&) = delete;
     FontFaces& operator=(const FontFaces&) = delete;
 
-    // The face to ask GDI for when a design names `face` (UTF-8).
-    ResolvedFace resolve(const std::string& face);
+    // The face to ask GDI for, and how much to condense it, for a design's font.
+    ResolvedFace resolve(const FontDesign& design);
 
   private:
     void loadBundledLcd();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/ControlGeometry.h"
 #include "platform/Error.h"
 #include "platform/Twips.h"
 #include "platform/win32/WideText.h"
@@ -11,11 +12,6 @@
 namespace talvorin::win32 {
 
 namespace {
-
-inline constexpr double kTwipsPerPoint = kTwipsPerInch / 72.0;
-// A size of 0 or below can come from a hand-edited options file; the label
-// is then drawn tiny but readable rather than at GDI's default size.
-inline constexpr double kSmallestPoints = 1.0;
 
 // A TrueType face drawn narrower than designed: the same height, each
 // character's width scaled (lfWidth is the average character width).
@@ -35,8 +31,7 @@ HFONT createCondensed(LOGFONTW lf, double widthScale) {
 }
 
 LONG fontHeight(double points, UINT dpi) {
-    const double twips = std::max(points, kSmallestPoints) * kTwipsPerPoint;
-    return -std::max<LONG>(1, pixelsFromTwips(twips, dpi));
+    return -std::max<LONG>(1, pixelsFromPoints(std::max(points, kSmallestFontPoints), dpi));
 }
 
 }  // namespace
@@ -48,10 +43,8 @@ bool FormControl::focusable() const {
 }
 
 RECT FormControl::pixelRect(UINT dpi) const {
-    const int32_t left = pixelsFromTwips(design_.left, dpi);
-    const int32_t top = pixelsFromTwips(design_.top, dpi);
-    return RECT{left, top, left + pixelsFromTwips(design_.width, dpi),
-                top + pixelsFromTwips(design_.height, dpi)};
+    const PixelRect r = talvorin::pixelRect(design_, dpi);
+    return RECT{r.left, r.top, r.left + r.width, r.top + r.height};
 }
 
 std::wstring FormControl::initialText() const {
@@ -140,7 +133,7 @@ void FormLabel::rebuildFont() {
             lf.lfWeight = designed->weight;
             lf.lfCharSet = DEFAULT_CHARSET;
             lf.lfOutPrecision = OUT_TT_PRECIS;
-            const ResolvedFace face = faces_.resolve(designed->face);
+            const ResolvedFace face = faces_.resolve(*designed);
             lstrcpynW(lf.lfFaceName, face.face.c_str(), LF_FACESIZE);
             widthScale = face.widthScale;
         }

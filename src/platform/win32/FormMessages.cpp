@@ -4,6 +4,7 @@
 // delivered unless alive_ says the form is still there.
 #include <windowsx.h>
 
+#include "platform/ControlGeometry.h"
 #include "platform/win32/Painting.h"
 #include "platform/win32/Win32Form.h"
 #include "platform/win32/WinApi.h"
@@ -111,13 +112,8 @@ LRESULT Win32Form::colorControl(HDC dc, HWND control) {
 
 // --- Mouse: clicks, and drags of a window without a title bar ----------------
 
-std::string_view Win32Form::controlAt(POINT client) const {
-    // The last label in design order lies on top.
-    for (auto it = labels_.rbegin(); it != labels_.rend(); ++it) {
-        const RECT r = (*it)->pixelRect(dpi_);
-        if (PtInRect(&r, client)) return (*it)->design().name;
-    }
-    return {};
+std::string Win32Form::controlAt(POINT client) const {
+    return labelAt(design_, PixelPoint{client.x, client.y}, dpi_);
 }
 
 void Win32Form::onButtonDown() {

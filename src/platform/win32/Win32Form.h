@@ -76,7 +76,7 @@ class Win32Form final : public FormView {
     void onCommand(WPARAM wParam, LPARAM lParam);
     void onActivate(WPARAM wParam);
     void onDpiChanged(UINT dpi, const RECT& suggested);
-    std::string_view controlAt(POINT client) const;
+    std::string controlAt(POINT client) const;
     void forgetWindow();
 
     Win32Runtime& runtime_;
