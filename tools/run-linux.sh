@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-program=build/linux/src/platform/qt/talvorin
+program=build/linux/src/programs/linux/talvorin
 [ -x "$program" ] || { echo "No program at $program: run tools/run.sh" >&2; exit 1; }
 
 if [ -n "${DISPLAY:-}" ]; then

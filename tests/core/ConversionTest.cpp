@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/Error.h"
 #include "dialog/Conversion.h"
-#include "platform/Error.h"
 #include "platform/null/NullRuntime.h"
 
 namespace talvorin {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <optional>
 
-#include "platform/Error.h"
-#include "platform/Integers.h"
+#include "base/Error.h"
+#include "base/Integers.h"
 
 namespace talvorin {
 namespace {

@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "TestSupport.h"
-#include "platform/Error.h"
-#include "platform/FileReplace.h"
+#include "base/Error.h"
+#include "base/FileReplace.h"
 #include "settings/OptionsFile.h"
 
 namespace talvorin {

@@ -103,8 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"width overflows at 741", placed({{11, "741"}}), true},
                       BadFile{"height overflows", placed({{11, "1324"}}), true},
                       BadFile{"negative width", placed({{11, "-5"}}), true}),
-    [](const auto& info) {
-        std::string name = info.param.what;
+    [](const auto& row) {
+        std::string name = row.param.what;
         for (char& c : name)
             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
         return name;

@@ -4,14 +4,13 @@
 
 #include <algorithm>
 
+#include "base/Rgb.h"
+#include "base/Twips.h"
 #include "clock/frmMainDesign.h"
 #include "platform/ControlGeometry.h"
-#include "platform/DragGesture.h"
 #include "platform/MessageBoxStyle.h"
-#include "platform/Rgb.h"
 #include "platform/Runtime.h"
 #include "platform/TickSchedule.h"
-#include "platform/Twips.h"
 
 namespace talvorin {
 namespace {
@@ -80,29 +79,6 @@ TEST(TickSchedule, FiresJustAfterTheNextWallClockSecond) {
     for (const auto& row : rows)
         EXPECT_EQ(delayToNextTick(at(row.now), 1000ms).count(), row.delay) << row.now;
     EXPECT_EQ(delayToNextTick(at(123), 0ms), kTickMargin);
-}
-
-TEST(DragGesture, SmallMovesStayAClickLargerOnesDragTheWindow) {
-    DragGesture g(4, 4);
-    g.press({100, 100}, {10, 20});
-    EXPECT_FALSE(g.move({104, 96}));  // within the threshold on both axes
-    EXPECT_TRUE(g.release());
-
-    g.press({100, 100}, {10, 20});
-    EXPECT_FALSE(g.move({102, 100}));
-    const auto moved = g.move({105, 100});
-    ASSERT_TRUE(moved);
-    EXPECT_EQ(moved->x, 15);
-    EXPECT_EQ(moved->y, 20);
-    // Once dragging, coming back near the start still moves the window.
-    const auto back = g.move({101, 99});
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->x, 11);
-    EXPECT_EQ(back->y, 19);
-    EXPECT_FALSE(g.release());
-
-    EXPECT_FALSE(g.move({300, 300}));  // no press, no drag
-    EXPECT_FALSE(g.release());
 }
 
 TEST(MessageBoxStyle, FrenchButtonsWithTheirAnswerCodes) {

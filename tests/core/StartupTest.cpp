@@ -2,8 +2,10 @@
 // and the opacity, in the order the window manager must see them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestSupport.h"
-#include "platform/Transparence.h"
+#include "program/Transparence.h"
 
 namespace talvorin::testing {
 namespace {
@@ -30,10 +32,10 @@ TEST_F(ClockTest, LoadTitlesColoursAndLayersTheWindowThenShowsIt) {
                                         "SetLayeredWindowAttributes", "GetWindowLongA",
                                         "SetWindowLongA", "SetLayeredWindowAttributes"}));
     const int64_t hwnd = static_cast<int64_t>(w.hwnd);
-    EXPECT_EQ(calls[2].args, (std::vector<int64_t>{hwnd, GWL_EXSTYLE, WS_EX_LAYERED}));
-    EXPECT_EQ(calls[3].args, (std::vector<int64_t>{hwnd, 8339456, 0, LWA_COLORKEY}));
-    EXPECT_EQ(calls[6].args, (std::vector<int64_t>{hwnd, 0, 127, LWA_ALPHA}));
-    EXPECT_EQ(w.layeredFlags, LWA_ALPHA);
+    EXPECT_EQ(calls[2].args, (std::vector<int64_t>{hwnd, kGwlExStyle, kWsExLayered}));
+    EXPECT_EQ(calls[3].args, (std::vector<int64_t>{hwnd, 8339456, 0, kLwaColorKey}));
+    EXPECT_EQ(calls[6].args, (std::vector<int64_t>{hwnd, 0, 127, kLwaAlpha}));
+    EXPECT_EQ(w.layeredFlags, kLwaAlpha);
     EXPECT_EQ(w.layeredAlpha, 127);
 }
 
@@ -42,10 +44,10 @@ TEST_F(ClockTest, OpacityOutsideTheByteRangeLeavesOnlyTheColourKey) {
         const char* trans;
         uint32_t flags;
         uint8_t alpha;
-    } rows[] = {{"300", LWA_COLORKEY, 0},
-                {"-1", LWA_COLORKEY, 0},
-                {"0", LWA_ALPHA, 0},
-                {"255", LWA_ALPHA, 255}};
+    } rows[] = {{"300", kLwaColorKey, 0},
+                {"-1", kLwaColorKey, 0},
+                {"0", kLwaAlpha, 0},
+                {"255", kLwaAlpha, 255}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.trans);
         TempFolder other;
@@ -57,10 +59,10 @@ TEST_F(ClockTest, OpacityOutsideTheByteRangeLeavesOnlyTheColourKey) {
         NullWindowState& w = runtime.window("frmMain");
         EXPECT_EQ(w.layeredFlags, row.flags);
         EXPECT_EQ(w.layeredAlpha, row.alpha);
-        if (row.flags == LWA_COLORKEY) {
+        if (row.flags == kLwaColorKey) {
             EXPECT_EQ(w.layeredKey, w.backColor);
         }
-        EXPECT_NE(w.exStyle & WS_EX_LAYERED, 0);
+        EXPECT_NE(w.exStyle & kWsExLayered, 0);
     }
 }
 
@@ -88,8 +90,13 @@ TEST(SetTransparency, ReportsAppliedOutOfRangeOrFailed) {
         NullRuntime rt;
         auto& user32 = rt.nullUser32();
         if (*row.missing) user32.missing.insert(row.missing);
-        EXPECT_EQ(setTransparency(user32, 0x42, row.alpha), row.result);
+        EXPECT_EQ(setTransparency(user32, 0x42, row.alpha, rt), row.result);
         EXPECT_EQ(user32.calls.size(), row.calls);  // the others still run after a failure
+        // A failure to make a call is reported, not only counted.
+        ASSERT_EQ(rt.errorTrace.size(), row.result == 2 ? 1u : 0u);
+        if (row.result == 2) {
+            EXPECT_NE(rt.errorTrace[0].find(row.missing), std::string::npos);
+        }
     }
 }
 
@@ -100,9 +107,9 @@ TEST(SetTransparency, KeepsOtherStyleBitsAndReplacesTheOpacity) {
     Program p(rt);
     p.start();
     NullWindowState& w = rt.window("frmMain");
-    w.exStyle = 0x8 | WS_EX_LAYERED;
-    EXPECT_EQ(setTransparency(rt.user32(), w.hwnd, 40), 0);
-    EXPECT_EQ(w.exStyle, 0x8 | WS_EX_LAYERED);
+    w.exStyle = 0x8 | kWsExLayered;
+    EXPECT_EQ(setTransparency(rt.user32(), w.hwnd, 40, rt), 0);
+    EXPECT_EQ(w.exStyle, 0x8 | kWsExLayered);
     EXPECT_EQ(w.layeredAlpha, 40);
 }
 
@@ -110,7 +117,11 @@ TEST_F(ClockTest, MissingWindowManagerEntryPointStopsTheLoadButTheClockStillRuns
     rt.nullUser32().missing.insert("SetWindowPos");
     start();
     EXPECT_TRUE(clockWindow().visible);
-    EXPECT_EQ(clock().lastUnhandledError(), std::nullopt);  // the reader fell back quietly
+    EXPECT_EQ(clock().lastUnhandledError(), std::nullopt);  // the reader fell back
+    const bool said = std::any_of(rt.errorTrace.begin(), rt.errorTrace.end(), [](auto& line) {
+        return line.find("SetWindowPos") != std::string::npos;
+    });
+    EXPECT_TRUE(said) << "the trace names the missing entry point";
     rt.tick("frmMain");
     EXPECT_EQ(clockControl("LabHeure").text, "14:05");
 }

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "Program.h"
 #include "clock/frmMain.h"
 #include "dialog/frmParam.h"
 #include "platform/null/NullRuntime.h"
+#include "program/Program.h"
 
 namespace talvorin::testing {
 

@@ -1,6 +1,6 @@
 #include "QtTestSupport.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMouseEvent>
 
 namespace talvorin::test {
@@ -8,6 +8,19 @@ namespace talvorin::test {
 void RecordingEvents::onClick(std::string_view control) noexcept {
     clicks.emplace_back(control);
     if (onClickDo) onClickDo();
+}
+
+void RecordingEvents::onPointerPress(const PointerEvent& event) noexcept {
+    const int d = QApplication::startDragDistance();
+    gesture.press(event, {d, d}, labelAt(*design, event.client, event.dpi));
+}
+
+void RecordingEvents::onPointerMove(const PointerEvent& event) noexcept {
+    if (const auto to = gesture.move(event, design->draggableSurface)) view->dragTo(*to);
+}
+
+void RecordingEvents::onPointerRelease(const PointerEvent& event) noexcept {
+    if (const auto control = gesture.release(event)) onClick(*control);
 }
 
 void RecordingEvents::onTimer(std::string_view timer) noexcept {
@@ -20,7 +33,10 @@ void RecordingEvents::onClosed() noexcept {
 }
 
 TestForm::TestForm(const FormDesign& design)
-    : view(std::make_unique<QtForm>(design, events, clockChanges)) {}
+    : view(std::make_unique<QtForm>(design, events, clockChanges)) {
+    events.design = &design;
+    events.view = view.get();
+}
 
 void sendMouse(QWidget& window, QEvent::Type type, Qt::MouseButton button, QPoint local,
                QPoint global) {

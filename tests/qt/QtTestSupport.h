@@ -14,10 +14,15 @@
 #include "platform/Form.h"
 #include "platform/qt/ClockChangeWatcher.h"
 #include "platform/qt/QtForm.h"
+#include "program/PointerGesture.h"
 
 namespace talvorin::test {
 
+// Clicks and drags are decided by the core's own rule, as FormHost applies it.
 struct RecordingEvents final : FormEvents {
+    const FormDesign* design = nullptr;
+    FormView* view = nullptr;
+    PointerGesture gesture;
     std::vector<std::string> clicks;
     std::vector<std::string> ticks;
     int closes = 0;
@@ -25,6 +30,10 @@ struct RecordingEvents final : FormEvents {
     std::function<void()> onClosedDo;
 
     void onClick(std::string_view control) noexcept override;
+    void onPointerPress(const PointerEvent& event) noexcept override;
+    void onPointerMove(const PointerEvent& event) noexcept override;
+    void onPointerRelease(const PointerEvent& event) noexcept override;
+    void onPointerCancel() noexcept override { gesture.cancel(); }
     void onTimer(std::string_view timer) noexcept override;
     void onClosed() noexcept override;
 };

@@ -11,8 +11,8 @@
 #include <chrono>
 
 #include "QtTestSupport.h"
+#include "base/Error.h"
 #include "clock/frmMainDesign.h"
-#include "platform/Error.h"
 
 using namespace talvorin;
 using namespace talvorin::test;

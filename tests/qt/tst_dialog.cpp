@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "QtTestSupport.h"
+#include "base/Error.h"
 #include "dialog/frmParamDesign.h"
-#include "platform/Error.h"
 
 using namespace talvorin;
 using namespace talvorin::test;

@@ -32,11 +32,11 @@ class User32Test : public QObject {
         QtUser32 user32;
         const Hwnd ha = a.view->hWnd(), hb = b.view->hWnd();
         QVERIFY(ha != hb);
-        QCOMPARE(user32.GetWindowLongA(ha, GWL_EXSTYLE), 0);
-        QCOMPARE(user32.SetWindowLongA(ha, GWL_EXSTYLE, WS_EX_LAYERED | 0x8), 0);
-        QCOMPARE(user32.SetWindowLongA(ha, GWL_EXSTYLE, WS_EX_LAYERED), WS_EX_LAYERED | 0x8);
-        QCOMPARE(user32.GetWindowLongA(ha, GWL_EXSTYLE), WS_EX_LAYERED);
-        QCOMPARE(user32.GetWindowLongA(hb, GWL_EXSTYLE), 0);
+        QCOMPARE(user32.GetWindowLongA(ha, kGwlExStyle), 0);
+        QCOMPARE(user32.SetWindowLongA(ha, kGwlExStyle, kWsExLayered | 0x8), 0);
+        QCOMPARE(user32.SetWindowLongA(ha, kGwlExStyle, kWsExLayered), kWsExLayered | 0x8);
+        QCOMPARE(user32.GetWindowLongA(ha, kGwlExStyle), kWsExLayered);
+        QCOMPARE(user32.GetWindowLongA(hb, kGwlExStyle), 0);
         QCOMPARE(user32.GetWindowLongA(ha, -16), 0);  // only the extended style is kept
     }
 
@@ -49,10 +49,10 @@ class User32Test : public QObject {
         }
         flushDeferredDeletes();
         for (Hwnd h : {Hwnd(0), Hwnd(12345), gone}) {
-            QCOMPARE(user32.GetWindowLongA(h, GWL_EXSTYLE), 0);
-            QCOMPARE(user32.SetWindowLongA(h, GWL_EXSTYLE, WS_EX_LAYERED), 0);
-            QCOMPARE(user32.SetLayeredWindowAttributes(h, 0, 127, LWA_ALPHA), 0);
-            QCOMPARE(user32.SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE), 0);
+            QCOMPARE(user32.GetWindowLongA(h, kGwlExStyle), 0);
+            QCOMPARE(user32.SetWindowLongA(h, kGwlExStyle, kWsExLayered), 0);
+            QCOMPARE(user32.SetLayeredWindowAttributes(h, 0, 127, kLwaAlpha), 0);
+            QCOMPARE(user32.SetWindowPos(h, kHwndTopmost, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize), 0);
         }
     }
 
@@ -60,7 +60,7 @@ class User32Test : public QObject {
         TestForm form(frmMainDesign());
         QtUser32 user32;
         const Hwnd h = form.view->hWnd();
-        QCOMPARE(user32.SetLayeredWindowAttributes(h, 0, 10, LWA_ALPHA), 0);
+        QCOMPARE(user32.SetLayeredWindowAttributes(h, 0, 10, kLwaAlpha), 0);
         QCOMPARE(form.window().windowOpacity(), 1.0);
     }
 
@@ -76,8 +76,8 @@ class User32Test : public QObject {
         TestForm form(frmMainDesign());
         QtUser32 user32;
         const Hwnd h = form.view->hWnd();
-        user32.SetWindowLongA(h, GWL_EXSTYLE, WS_EX_LAYERED);
-        QCOMPARE(user32.SetLayeredWindowAttributes(h, 0, uint8_t(alpha), LWA_ALPHA), 1);
+        user32.SetWindowLongA(h, kGwlExStyle, kWsExLayered);
+        QCOMPARE(user32.SetLayeredWindowAttributes(h, 0, uint8_t(alpha), kLwaAlpha), 1);
         QCOMPARE(form.window().windowOpacity(), alpha / 255.0);
         QCOMPARE(form.window().windowHandle()->opacity(), alpha / 255.0);
     }
@@ -89,13 +89,12 @@ class User32Test : public QObject {
         view.setBackColor(kBlue);
         view.label("LabHeure").setCaption("88:88");
         const Hwnd h = view.hWnd();
-        user32.SetWindowLongA(h, GWL_EXSTYLE,
-                              user32.GetWindowLongA(h, GWL_EXSTYLE) | WS_EX_LAYERED);
+        user32.SetWindowLongA(h, kGwlExStyle, user32.GetWindowLongA(h, kGwlExStyle) | kWsExLayered);
         QCOMPARE(qAlpha(backgroundPixel(form.window())), 255);
 
         // The start-up sequence: key on the background, then (for a valid
         // opacity) the alpha, which replaces the key.
-        QCOMPARE(user32.SetLayeredWindowAttributes(h, view.backColor(), 0, LWA_COLORKEY), 1);
+        QCOMPARE(user32.SetLayeredWindowAttributes(h, view.backColor(), 0, kLwaColorKey), 1);
         const QImage keyed = form.window().grab().toImage();
         QCOMPARE(qAlpha(keyed.pixel(2, 2)), 0);
         int textPixels = 0;
@@ -106,11 +105,11 @@ class User32Test : public QObject {
         QVERIFY2(textPixels > 100, "the light grey texts are drawn under the key");
         QCOMPARE(form.window().windowOpacity(), 1.0);
 
-        QCOMPARE(user32.SetLayeredWindowAttributes(h, 0, 127, LWA_ALPHA), 1);
+        QCOMPARE(user32.SetLayeredWindowAttributes(h, 0, 127, kLwaAlpha), 1);
         QCOMPARE(backgroundPixel(form.window()), qRgb(0, 64, 127));
 
         // A key that is not the background leaves the background drawn.
-        QCOMPARE(user32.SetLayeredWindowAttributes(h, 0x00FF00, 0, LWA_COLORKEY), 1);
+        QCOMPARE(user32.SetLayeredWindowAttributes(h, 0x00FF00, 0, kLwaColorKey), 1);
         QCOMPARE(backgroundPixel(form.window()), qRgb(0, 64, 127));
         QCOMPARE(form.window().windowOpacity(), 1.0);
     }
@@ -120,11 +119,11 @@ class User32Test : public QObject {
         QtUser32 user32;
         const Hwnd h = form.view->hWnd();
         form.view->setBackColor(kBlue);
-        user32.SetWindowLongA(h, GWL_EXSTYLE, WS_EX_LAYERED);
-        user32.SetLayeredWindowAttributes(h, kBlue, 40, LWA_ALPHA | LWA_COLORKEY);
+        user32.SetWindowLongA(h, kGwlExStyle, kWsExLayered);
+        user32.SetLayeredWindowAttributes(h, kBlue, 40, kLwaAlpha | kLwaColorKey);
         QCOMPARE(form.window().windowOpacity(), 40 / 255.0);
         QCOMPARE(qAlpha(backgroundPixel(form.window())), 0);
-        user32.SetWindowLongA(h, GWL_EXSTYLE, 0);
+        user32.SetWindowLongA(h, kGwlExStyle, 0);
         QCOMPARE(form.window().windowOpacity(), 1.0);
         QCOMPARE(qAlpha(backgroundPixel(form.window())), 255);
     }
@@ -147,10 +146,10 @@ class User32Test : public QObject {
             bool topmost;
         };
         const Step steps[] = {
-            {HWND_TOPMOST, SWP_NOMOVE | SWP_NOSIZE, true},
-            {HWND_TOPMOST, SWP_NOMOVE | SWP_NOSIZE, true},  // again: stays
-            {HWND_NOTOPMOST, SWP_NOMOVE | SWP_NOSIZE, false},
-            {HWND_TOPMOST, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER, false},
+            {kHwndTopmost, kSwpNoMove | kSwpNoSize, true},
+            {kHwndTopmost, kSwpNoMove | kSwpNoSize, true},  // again: stays
+            {kHwndNoTopmost, kSwpNoMove | kSwpNoSize, false},
+            {kHwndTopmost, kSwpNoMove | kSwpNoSize | kSwpNoZOrder, false},
         };
         for (const Step& s : steps) {
             QCOMPARE(user32.SetWindowPos(h, s.insertAfter, 0, 0, 0, 0, s.flags), 1);
@@ -167,7 +166,7 @@ class User32Test : public QObject {
         TestForm form(frmMainDesign());
         QtUser32 user32;
         const Hwnd h = form.view->hWnd();
-        user32.SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        user32.SetWindowPos(h, kHwndTopmost, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize);
         QVERIFY(!form.window().isVisible());
         form.view->show();
         QVERIFY(QTest::qWaitForWindowExposed(&form.window()));

@@ -3,17 +3,13 @@
 // the screen. Works across processes, so talvorin.exe runs untouched.
 #pragma once
 
-// clang-format off
-#include "platform/User32.h"
-#include <windows.h>
-// clang-format on
-
 #include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/win32/WideText.h"
+#include "platform/win32/WinApi.h"
 
 namespace wine_test {
 

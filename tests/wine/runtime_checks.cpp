@@ -8,15 +8,15 @@
 #include "Desktop.h"
 #include "Harness.h"
 #include "Scenario.h"
+#include "base/Error.h"
 #include "clock/frmMainDesign.h"
 #include "dialog/frmParamDesign.h"
-#include "platform/Error.h"
-#include "platform/Transparence.h"
 #include "platform/win32/BoundUser32.h"
 #include "platform/win32/FrenchMessageBox.h"
 #include "platform/win32/LocalClock.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Runtime.h"
+#include "program/Transparence.h"
 
 using namespace wine_test;
 using namespace std::chrono;
@@ -28,6 +28,10 @@ struct Recorder final : talvorin::FormEvents {
     std::vector<system_clock::time_point> ticks;
     void onClick(std::string_view control) noexcept override { clicks.emplace_back(control); }
     void onTimer(std::string_view) noexcept override { ticks.push_back(system_clock::now()); }
+    void onPointerPress(const talvorin::PointerEvent&) noexcept override {}
+    void onPointerMove(const talvorin::PointerEvent&) noexcept override {}
+    void onPointerRelease(const talvorin::PointerEvent&) noexcept override {}
+    void onPointerCancel() noexcept override {}
     void onClosed() noexcept override {}
 };
 
@@ -47,7 +51,7 @@ int millisecondsIntoSecond(system_clock::time_point t) {
     return static_cast<int>(duration_cast<milliseconds>(t.time_since_epoch()).count() % 1000);
 }
 
-void bindingChecks(Report& r) {
+void bindingChecks(Report& r, talvorin::ErrorTrace& runtime) {
     talvorin::win32::BoundUser32 missing("talvorin-no-such-library");
     bool raised = false;
     try {
@@ -56,14 +60,14 @@ void bindingChecks(Report& r) {
         raised = e.code() == talvorin::ErrorCode::EntryPointNotFound;
     }
     r.check(raised, "a binding that fails raises EntryPointNotFound");
-    r.equal(talvorin::setTransparency(missing, 0, 127), talvorin::kTransparencyFailed,
+    r.equal(talvorin::setTransparency(missing, 0, 127, runtime), talvorin::kTransparencyFailed,
             "setTransparency reports a failed binding as 2");
 
     HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                   nullptr, nullptr);
     talvorin::win32::BoundUser32 user32;
     const auto hwnd = reinterpret_cast<talvorin::Hwnd>(window);
-    r.equal(talvorin::setTransparency(user32, hwnd, 127), talvorin::kTransparencyApplied,
+    r.equal(talvorin::setTransparency(user32, hwnd, 127, runtime), talvorin::kTransparencyApplied,
             "setTransparency through user32 applies");
     r.check((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0,
             "the bound SetWindowLongA really makes the window layered");
@@ -230,7 +234,7 @@ int wmain(int argc, wchar_t** argv) {
     Report report;
     if (argc > 1) resourceChecks(report, argv[1]);
     talvorin::win32::Win32Runtime runtime(GetModuleHandleW(nullptr));
-    bindingChecks(report);
+    bindingChecks(report, runtime);
     textChecks(report);
     messageBoxChecks(report);
     formChecks(report, runtime);

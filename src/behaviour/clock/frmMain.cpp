@@ -1,0 +1,201 @@
+#include "clock/frmMain.h"
+
+#include "base/ErrorText.h"
+#include "base/Integers.h"
+#include "base/Paths.h"
+#include "base/Rgb.h"
+#include "clock/AlwaysOnTheTop.h"
+#include "clock/Layout.h"
+#include "clock/frmMainDesign.h"
+#include "clock/modFunctions.h"
+#include "program/Transparence.h"
+#include "settings/OptionsFile.h"
+
+namespace talvorin {
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+}  // namespace
+
+frmMain::frmMain(Runtime& runtime, std::function<void()> showSettings)
+    : FormHost(runtime, frmMainDesign()), showSettings_(std::move(showSettings)) {}
+
+std::filesystem::path frmMain::optionsFile() const {
+    return optionsPath(runtime().directory());
+}
+
+Timer& frmMain::Timer1() const {
+    return view().timer("Timer1");
+}
+
+void frmMain::pause() {
+    Timer1().setEnabled(false);
+}
+
+void frmMain::resume() {
+    Timer1().setEnabled(true);
+}
+
+void frmMain::tolerate(const char* what, const std::function<void()>& step) noexcept {
+    try {
+        step();
+    } catch (...) {
+        traceCurrentError(what);
+    }
+}
+
+void frmMain::Form_Load() {
+    readParametres();
+    const Version version = runtime().version();
+    view().setCaption("Talvorin V" + toText(version.major) + "." + toText(version.minor) + "." +
+                      toText(version.revision));
+    view().setBackColor(packRgb(settings.CoulR, settings.CoulG, settings.CoulB));
+
+    User32& user32 = runtime().user32();
+    const int32_t style = user32.GetWindowLongA(view().hWnd(), kGwlExStyle);
+    user32.SetWindowLongA(view().hWnd(), kGwlExStyle, style | kWsExLayered);
+    // The background becomes the colour key; the opacity below replaces it
+    // whenever it is a valid one, so the key shows only for an opacity that
+    // cannot be applied: then only the texts are seen.
+    user32.SetLayeredWindowAttributes(view().hWnd(), view().backColor(), 0, kLwaColorKey);
+    setTransparency(user32, view().hWnd(), settings.Trans, runtime());
+}
+
+// ---- options file --------------------------------------------------------
+
+void frmMain::readParametres() {
+    // Without its window the program is ending: falling back here would only
+    // overwrite the user's file with the defaults.
+    if (!loaded()) return;
+    try {
+        readOptionsLines();
+        applyLayout();
+    } catch (...) {
+        traceCurrentError("options " + utf8Path(optionsFile()) + " not loaded, defaults used");
+        fallBackToDefaults();
+    }
+}
+
+void frmMain::readOptionsLines() {
+    const auto lines = readOptionLines(optionsFile());
+    auto line = [&lines](std::size_t number) -> const std::string& {
+        if (number > lines.size()) throw RuntimeError(ErrorCode::InputPastEnd, "line missing");
+        return lines[number - 1];
+    };
+    // Each line takes effect as soon as it is read: a later bad line leaves
+    // the window where lines 8 and 9 put it.
+    line(1);
+    settings.Trans = parseInt16(line(2));
+    line(3);
+    settings.CoulR = parseInt16(line(4));
+    settings.CoulG = parseInt16(line(5));
+    settings.CoulB = parseInt16(line(6));
+    line(7);
+    view().setTop(parseInt32(line(8)));
+    view().setLeft(parseInt32(line(9)));
+    line(10);
+    settings.hText = parseInt16(line(11));
+    line(12);
+    settings.onTheTop = line(13);
+    line(14);
+    settings.Secondes = line(15);
+}
+
+void frmMain::fallBackToDefaults() noexcept {
+    // Keep a hand-edited file that failed to load instead of losing it.
+    tolerate("backup of the options", [&] { backupOptions(optionsFile()); });
+    const ClockSettings defaults = defaultSettings();
+    settings.posT = defaults.posT;
+    settings.posL = defaults.posL;
+    settings.hText = defaults.hText;
+    tolerate("default height",
+             [&] { view().setHeight(requireSize(windowHeight(settings.hText))); });
+    tolerate("default width",
+             [&] { view().setWidth(requireSize(windowWidth(settings.hText, false))); });
+    settings = defaults;
+    tolerate("save of the defaults", [&] { writeFile(); });
+    tolerate("default layout", [&] { applyLayout(); });
+}
+
+void frmMain::writeFile() {
+    writeOptions(optionsFile(), settings);
+}
+
+// ---- layout ----------------------------------------------------------------
+
+void frmMain::applyLayout() {
+    FormView& window = view();
+    window.setHeight(requireSize(windowHeight(settings.hText)));
+    window.setWidth(requireSize(windowWidth(settings.hText, isOn(settings.Secondes))));
+    window.label("LabHeure").setFontSize(settings.hText);
+    setOnTop(runtime().user32(), window, isOn(settings.onTheTop) ? -1 : 0);
+}
+
+// ---- tick ------------------------------------------------------------------
+
+void frmMain::Timer1_Timer() {
+    const LocalTime now = runtime().now();
+    FormView& window = view();
+    window.label("LabHeure").setCaption(runtime().timeText(now, isNotOff(settings.Secondes)));
+    window.label("LabDay").setCaption(dayOfWeekName(now.date) + " " + runtime().dateText(now));
+
+    if (window.top() == static_cast<double>(settings.posT) &&
+        window.left() == static_cast<double>(settings.posL))
+        return;
+    // Stored before the write, so a failed write is not retried every second.
+    settings.posT = roundHalfEven32(window.top());
+    settings.posL = roundHalfEven32(window.left());
+    writeFile();
+}
+
+// ---- prompt ------------------------------------------------------------------
+
+std::string frmMain::promptText() const {
+    return std::string("Les options sont modifiables dans ") + kCrLf + utf8Path(optionsFile()) +
+           kCrLf + "(cliquer sur Annuler modifier les paramètres)." + kCrLf + kCrLf +
+           "Voulez-vous quitter Talvorin maintenant ?";
+}
+
+void frmMain::Form_Click() {
+    LabHeure_Click();
+}
+
+void frmMain::LabDay_Click() {
+    LabHeure_Click();
+}
+
+void frmMain::LabHeure_Click() {
+    hide();
+    const int answer = runtime().msgBox(promptText(), vbYesNoCancel, "Quitter Talvorin");
+    show();
+    if (answer == vbNo) return;
+    if (answer == vbYes) {
+        unload();
+        runtime().end();
+        return;
+    }
+    showSettings_();
+}
+
+// ---- events ------------------------------------------------------------------
+
+void frmMain::onClick(std::string_view control) noexcept {
+    dispatch("click", [&] {
+        if (control.empty())
+            Form_Click();
+        else if (control == "LabDay")
+            LabDay_Click();
+        else if (control == "LabHeure")
+            LabHeure_Click();
+    });
+}
+
+void frmMain::onTimer(std::string_view timer) noexcept {
+    dispatch("tick", [&] {
+        if (timer == "Timer1") Timer1_Timer();
+    });
+}
+
+}  // namespace talvorin

@@ -1,0 +1,102 @@
+#include "dialog/frmParam.h"
+
+#include "base/Integers.h"
+#include "dialog/Conversion.h"
+#include "dialog/frmParamDesign.h"
+
+namespace talvorin {
+
+namespace {
+
+constexpr const char* kInvalidValues = "Des valeurs sont non conformes";
+constexpr const char* kTitle = "Talvorin";
+
+int checkValue(const std::string& flag) {
+    return isNotOff(flag) ? 1 : 0;
+}
+
+std::string flagText(int checkBoxValue) {
+    return checkBoxValue != 0 ? "1" : "0";
+}
+
+}  // namespace
+
+frmParam::frmParam(Runtime& runtime, ClockControl& clock)
+    : FormHost(runtime, frmParamDesign()), clock_(clock) {}
+
+void frmParam::setNumber(std::string_view box, int64_t value) {
+    view().textBox(box).setText(toText(value));
+}
+
+void frmParam::fillFields(const ClockSettings& s) {
+    setNumber("txtTransp", s.Trans);
+    setNumber("txtR", s.CoulR);
+    setNumber("txtG", s.CoulG);
+    setNumber("txtB", s.CoulB);
+    setNumber("txtTaille", s.hText);
+    setNumber("txtTop", s.posT);
+    setNumber("txtLeft", s.posL);
+    view().checkBox("chkVis").setValue(checkValue(s.onTheTop));
+    view().checkBox("chkSecondes").setValue(checkValue(s.Secondes));
+}
+
+void frmParam::Form_Load() {
+    fillFields(clock_.clockSettings());
+}
+
+// Only the fields change: the user applies the defaults with "Valider !".
+void frmParam::cmdDefaut_Click() {
+    fillFields(defaultSettings());
+}
+
+void frmParam::cmdOk_Click() {
+    try {
+        applyFields();
+    } catch (...) {
+        runtime().msgBox(kInvalidValues, vbExclamation, kTitle);
+        // A failed apply must not leave the clock frozen on a stale time.
+        if (clock_.running()) clock_.resume();
+    }
+}
+
+void frmParam::applyFields() {
+    clock_.pause();
+    ClockSettings& s = clock_.clockSettings();
+    // Each field is converted and stored before the next is read, so the
+    // conversion messages come in field order. The boxes keep what was typed.
+    auto byteField = [this](std::string_view box, int16_t minimum) {
+        std::string text = view().textBox(box).text();
+        return convByte(runtime(), text, minimum);
+    };
+    auto longField = [this](std::string_view box) {
+        return convLong(runtime(), view().textBox(box).text());
+    };
+    s.Trans = byteField("txtTransp", 0);
+    s.CoulR = byteField("txtR", 0);
+    s.CoulG = byteField("txtG", 0);
+    s.CoulB = byteField("txtB", 0);
+    s.hText = byteField("txtTaille", 20);
+    s.posT = longField("txtTop");
+    s.posL = longField("txtLeft");
+    s.onTheTop = flagText(view().checkBox("chkVis").value());
+    s.Secondes = flagText(view().checkBox("chkSecondes").value());
+
+    clock_.save();
+    runtime().doEvents();
+    // The pending events may have ended the program or closed this dialog.
+    if (!clock_.running()) return;
+    clock_.reload();
+    clock_.resume();
+    if (loaded()) Form_Load();
+}
+
+void frmParam::onClick(std::string_view control) noexcept {
+    dispatch("click", [&] {
+        if (control == "cmdDefaut")
+            cmdDefaut_Click();
+        else if (control == "cmdOk")
+            cmdOk_Click();
+    });
+}
+
+}  // namespace talvorin

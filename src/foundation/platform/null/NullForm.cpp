@@ -1,0 +1,170 @@
+#include "NullForm.h"
+
+#include <sstream>
+
+#include "base/Error.h"
+#include "base/Twips.h"
+
+namespace talvorin {
+
+// One object serves as any kind of control; the form hands out the face that
+// matches the control's designed kind.
+class NullForm::Control final : public Label, public TextBox, public CheckBox, public Timer {
+  public:
+    Control(NullForm& form, NullControlState& state) : form_(form), state_(state) {}
+
+    void setCaption(const std::string& text) override {
+        form_.operation("setCaption " + state_.design.name);
+        state_.text = text;
+    }
+    void setFontSize(double points) override {
+        form_.operation("setFontSize");
+        state_.fontSize = points;
+    }
+    std::string text() const override { return state_.text; }
+    void setText(const std::string& text) override { state_.text = text; }
+    int value() const override { return state_.value; }
+    void setValue(int value) override {
+        if (value != 0 && value != 1)
+            throw RuntimeError(ErrorCode::InvalidPropertyValue, "check box value must be 0 or 1");
+        state_.value = value;
+    }
+    bool enabled() const override { return state_.enabled; }
+    void setEnabled(bool on) override { state_.enabled = on; }
+    ControlKind kind() const { return state_.design.kind; }
+
+  private:
+    NullForm& form_;
+    NullControlState& state_;
+};
+
+NullForm::NullForm(NullRuntime& runtime, std::shared_ptr<NullWindowState> state)
+    : runtime_(runtime), state_(std::move(state)) {
+    for (auto& [name, control] : state_->controls)
+        controls_.emplace(name, std::make_unique<Control>(*this, control));
+}
+
+NullForm::~NullForm() {
+    state_->loadedView = false;
+    state_->visible = false;
+    state_->sink->detach();
+}
+
+void NullForm::requireLoaded() const {
+    if (unloaded_) throw RuntimeError(ErrorCode::InvalidProcedureCall, "form is unloaded");
+}
+
+void NullForm::operation(const std::string& what) const {
+    requireLoaded();
+    const std::string name = what.substr(0, what.find(' '));
+    if (runtime_.failingOperations.count(name))
+        throw RuntimeError(ErrorCode::InvalidPropertyValue, "refused: " + what);
+    state_->operations.push_back(what);
+}
+
+void NullForm::setCaption(const std::string& text) {
+    operation("setCaption");
+    state_->caption = text;
+}
+
+uint32_t NullForm::backColor() const {
+    requireLoaded();
+    return state_->backColor;
+}
+
+void NullForm::setBackColor(uint32_t rgb) {
+    operation("setBackColor");
+    state_->backColor = rgb;
+}
+
+Hwnd NullForm::hWnd() const {
+    requireLoaded();
+    return state_->hwnd;
+}
+
+double NullForm::top() const {
+    requireLoaded();
+    return runtime_.reportedPosition(state_->top);
+}
+
+double NullForm::left() const {
+    requireLoaded();
+    return runtime_.reportedPosition(state_->left);
+}
+
+namespace {
+std::string withValue(const char* name, double value) {
+    std::ostringstream out;
+    out << name << ' ' << value;
+    return out.str();
+}
+}  // namespace
+
+void NullForm::setTop(double twips) {
+    operation(withValue("setTop", twips));
+    state_->top = twips;
+}
+
+void NullForm::setLeft(double twips) {
+    operation(withValue("setLeft", twips));
+    state_->left = twips;
+}
+
+void NullForm::setWidth(double twips) {
+    operation(withValue("setWidth", twips));
+    state_->width = twips;
+}
+
+void NullForm::setHeight(double twips) {
+    operation(withValue("setHeight", twips));
+    state_->height = twips;
+}
+
+void NullForm::show() {
+    operation("show");
+    state_->visible = true;
+}
+
+void NullForm::hide() {
+    operation("hide");
+    state_->visible = false;
+}
+
+void NullForm::unload() {
+    operation("unload");
+    unloaded_ = true;
+    state_->visible = false;
+    state_->sink->detach();
+}
+
+void NullForm::dragTo(PixelPoint topLeft) {
+    operation("dragTo");
+    state_->left = twipsFromPixels(topLeft.x, 96);
+    state_->top = twipsFromPixels(topLeft.y, 96);
+}
+
+NullForm::Control& NullForm::control(std::string_view name, ControlKind kind) {
+    requireLoaded();
+    const auto found = controls_.find(name);
+    if (found == controls_.end() || found->second->kind() != kind)
+        throw RuntimeError(ErrorCode::InvalidProcedureCall, "no control " + std::string(name));
+    return *found->second;
+}
+
+Label& NullForm::label(std::string_view name) {
+    return control(name, ControlKind::Label);
+}
+
+TextBox& NullForm::textBox(std::string_view name) {
+    return control(name, ControlKind::TextBox);
+}
+
+CheckBox& NullForm::checkBox(std::string_view name) {
+    return control(name, ControlKind::CheckBox);
+}
+
+Timer& NullForm::timer(std::string_view name) {
+    return control(name, ControlKind::Timer);
+}
+
+}  // namespace talvorin

@@ -1,0 +1,46 @@
+// The headless window: a view over a NullWindowState record.
+#pragma once
+
+#include <memory>
+
+#include "NullRuntime.h"
+
+namespace talvorin {
+
+class NullForm final : public FormView {
+  public:
+    NullForm(NullRuntime& runtime, std::shared_ptr<NullWindowState> state);
+    ~NullForm() override;
+
+    void setCaption(const std::string& text) override;
+    uint32_t backColor() const override;
+    void setBackColor(uint32_t rgb) override;
+    Hwnd hWnd() const override;
+    double top() const override;
+    double left() const override;
+    void setTop(double twips) override;
+    void setLeft(double twips) override;
+    void setWidth(double twips) override;
+    void setHeight(double twips) override;
+    void dragTo(PixelPoint topLeft) override;
+    void show() override;
+    void hide() override;
+    void unload() override;
+    Label& label(std::string_view name) override;
+    TextBox& textBox(std::string_view name) override;
+    CheckBox& checkBox(std::string_view name) override;
+    Timer& timer(std::string_view name) override;
+
+  private:
+    class Control;
+    void requireLoaded() const;
+    void operation(const std::string& what) const;
+    Control& control(std::string_view name, ControlKind kind);
+
+    NullRuntime& runtime_;
+    std::shared_ptr<NullWindowState> state_;
+    bool unloaded_ = false;
+    std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
+};
+
+}  // namespace talvorin

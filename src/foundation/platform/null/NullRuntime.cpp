@@ -1,0 +1,179 @@
+#include "NullRuntime.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "NullForm.h"
+#include "base/Error.h"
+#include "base/Twips.h"
+
+namespace talvorin {
+
+NullRuntime::NullRuntime() : user32_(*this) {}
+
+std::unique_ptr<FormView> NullRuntime::createForm(const FormDesign& design, FormEvents& events) {
+    auto state = std::make_shared<NullWindowState>();
+    state->name = design.name;
+    state->hwnd = nextHandle_;
+    nextHandle_ += 0x10;
+    state->sink = std::make_unique<EventSink>(events);
+    state->caption = design.caption;
+    state->backColor = 0xF0F0F0;  // the usual system colour for window backgrounds
+    state->width = design.clientWidth;
+    state->height = design.clientHeight;
+    for (const auto& control : design.controls) {
+        NullControlState c;
+        c.design = control;
+        c.text = control.caption;
+        c.fontSize = control.font ? control.font->points : 0;
+        c.enabled = control.enabled;
+        state->controls.emplace(control.name, c);
+    }
+    windows_.push_back(state);
+    return std::make_unique<NullForm>(*this, state);
+}
+
+int NullRuntime::msgBox(const std::string& prompt, int style, const std::string& title) {
+    messageBoxes.push_back({prompt, style, title});
+    if (whileMessageBoxOpen) whileMessageBoxOpen(messageBoxes.back());
+    if (answers.empty()) return (style & 0xF) == vbYesNoCancel ? vbNo : vbOK;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+Version NullRuntime::version() const {
+    return {TALVORIN_VERSION_MAJOR, TALVORIN_VERSION_MINOR, TALVORIN_VERSION_REVISION};
+}
+
+// The French formats: 24-hour time with two digits each, day/month/year.
+std::string NullRuntime::timeText(const LocalTime& t, bool withSeconds) const {
+    char text[16];
+    if (withSeconds)
+        std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
+    else
+        std::snprintf(text, sizeof text, "%02d:%02d", t.hour, t.minute);
+    return text;
+}
+
+std::string NullRuntime::dateText(const LocalTime& t) const {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02u/%02u/%04d", static_cast<unsigned>(t.date.day()),
+                  static_cast<unsigned>(t.date.month()), static_cast<int>(t.date.year()));
+    return text;
+}
+
+void NullRuntime::doEvents() {
+    ++doEventsCalls;
+    auto events = std::move(pendingEvents);
+    pendingEvents.clear();
+    for (auto& event : events) event();
+}
+
+void NullRuntime::end() {
+    ended = true;
+    for (auto& window : windows_) {
+        window->visible = false;
+        window->sink->detach();
+    }
+}
+
+NullWindowState& NullRuntime::window(const std::string& name) {
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+        if ((*it)->name == name) return **it;
+    throw RuntimeError(ErrorCode::InvalidProcedureCall, "no window " + name);
+}
+
+bool NullRuntime::hasWindow(const std::string& name) const {
+    for (const auto& w : windows_)
+        if (w->name == name) return true;
+    return false;
+}
+
+NullWindowState* NullRuntime::windowByHandle(Hwnd hwnd) {
+    for (auto& w : windows_)
+        if (w->hwnd == hwnd && w->loadedView) return w.get();
+    return nullptr;
+}
+
+int NullRuntime::windowsCreated(const std::string& name) const {
+    int n = 0;
+    for (const auto& w : windows_) n += w->name == name;
+    return n;
+}
+
+void NullRuntime::click(const std::string& form, const std::string& control) {
+    NullWindowState& w = window(form);
+    const auto found = w.controls.find(control);
+    if (found != w.controls.end() && found->second.design.kind != ControlKind::Label) {
+        w.sink->deliver([&](FormEvents& e) { e.onClick(control); });
+        return;
+    }
+    PixelPoint at{1, 1};  // the surface: a corner no control of the designs covers
+    if (found != w.controls.end()) {
+        // The middle of the part of the label the window shows.
+        const PixelRect r = pixelRect(found->second.design, 96);
+        const int32_t right = std::min(r.left + r.width, pixelsFromTwips(w.width, 96));
+        const int32_t bottom = std::min(r.top + r.height, pixelsFromTwips(w.height, 96));
+        at = {(r.left + right) / 2, (r.top + bottom) / 2};
+    }
+    const PixelPoint origin{pixelsFromTwips(w.left, 96), pixelsFromTwips(w.top, 96)};
+    const PixelPoint screen{origin.x + at.x, origin.y + at.y};
+    press(form, screen);
+    release(form, screen);
+}
+
+PointerEvent NullRuntime::pointerEvent(NullWindowState& w, PixelPoint screen) const {
+    const PixelPoint origin{pixelsFromTwips(w.left, 96), pixelsFromTwips(w.top, 96)};
+    const PixelPoint client{screen.x - origin.x, screen.y - origin.y};
+    const bool inside = client.x >= 0 && client.y >= 0 && client.x < pixelsFromTwips(w.width, 96) &&
+                        client.y < pixelsFromTwips(w.height, 96);
+    return PointerEvent{screen, client, origin, 96, inside};
+}
+
+void NullRuntime::press(const std::string& form, PixelPoint screen) {
+    NullWindowState& w = window(form);
+    const PointerEvent event = pointerEvent(w, screen);
+    w.sink->deliver([&](FormEvents& e) { e.onPointerPress(event); });
+}
+
+void NullRuntime::movePointer(const std::string& form, PixelPoint screen) {
+    NullWindowState& w = window(form);
+    const PointerEvent event = pointerEvent(w, screen);
+    w.sink->deliver([&](FormEvents& e) { e.onPointerMove(event); });
+}
+
+void NullRuntime::release(const std::string& form, PixelPoint screen) {
+    NullWindowState& w = window(form);
+    const PointerEvent event = pointerEvent(w, screen);
+    w.sink->deliver([&](FormEvents& e) { e.onPointerRelease(event); });
+}
+
+void NullRuntime::tick(const std::string& form, const std::string& timer) {
+    NullWindowState& w = window(form);
+    if (w.controls.at(timer).enabled) w.sink->deliver([&](FormEvents& e) { e.onTimer(timer); });
+}
+
+void NullRuntime::closeByUser(const std::string& form) {
+    NullWindowState& w = window(form);
+    if (!w.sink->attached()) return;
+    w.visible = false;
+    w.sink->deliver([](FormEvents& e) { e.onClosed(); });
+    w.sink->detach();
+}
+
+void NullRuntime::type(const std::string& form, const std::string& box, const std::string& text) {
+    window(form).controls.at(box).text = text;
+}
+
+void NullRuntime::setCheck(const std::string& form, const std::string& box, int value) {
+    window(form).controls.at(box).value = value;
+}
+
+void NullRuntime::moveByUser(const std::string& form, double top, double left) {
+    NullWindowState& w = window(form);
+    w.top = top;
+    w.left = left;
+}
+
+}  // namespace talvorin

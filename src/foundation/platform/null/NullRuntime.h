@@ -1,0 +1,141 @@
+// A headless runtime for tests. Windows are plain records that outlive their
+// views, so a test can still read a window after the program unloaded it;
+// message boxes answer from a script; the clock reads what the test set; every
+// window-manager call is recorded. Hooks let a test make any window operation
+// fail, or make a window report a position other than the one it was given.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/EventSink.h"
+#include "platform/Runtime.h"
+
+namespace talvorin {
+
+struct NullControlState {
+    ControlDesign design;
+    std::string text;  // caption or text
+    double fontSize = 0;
+    int value = 0;        // check boxes
+    bool enabled = true;  // timers
+};
+
+struct NullWindowState {
+    std::string name;
+    Hwnd hwnd = 0;
+    std::unique_ptr<EventSink> sink;  // detached once the view is gone
+    std::string caption;
+    uint32_t backColor = 0;
+    double top = 0, left = 0, width = 0, height = 0;  // twips
+    bool visible = false;
+    bool loadedView = true;
+    bool topmost = false;
+    int32_t exStyle = 0;
+    uint32_t layeredKey = 0;
+    uint8_t layeredAlpha = 0;
+    uint32_t layeredFlags = 0;
+    std::map<std::string, NullControlState, std::less<>> controls;
+    std::vector<std::string> operations;  // "setTop 500", "show", ... in order
+};
+
+struct NullMessageBox {
+    std::string prompt;
+    int style = 0;
+    std::string title;
+};
+
+struct NullUser32Call {
+    std::string function;
+    std::vector<int64_t> args;
+};
+
+class NullRuntime;
+
+class NullUser32 final : public User32 {
+  public:
+    explicit NullUser32(NullRuntime& runtime) : runtime_(runtime) {}
+    int32_t GetWindowLongA(Hwnd hwnd, int32_t index) override;
+    int32_t SetWindowLongA(Hwnd hwnd, int32_t index, int32_t newLong) override;
+    int32_t SetLayeredWindowAttributes(Hwnd hwnd, uint32_t colorKey, uint8_t alpha,
+                                       uint32_t flags) override;
+    int32_t SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int32_t x, int32_t y, int32_t cx, int32_t cy,
+                         uint32_t flags) override;
+
+    std::vector<NullUser32Call> calls;
+    std::set<std::string, std::less<>> missing;  // entry points that fail to bind
+
+  private:
+    void record(const char* function, std::vector<int64_t> args);
+    NullRuntime& runtime_;
+};
+
+class NullRuntime final : public Runtime {
+  public:
+    NullRuntime();
+
+    // Runtime
+    std::unique_ptr<FormView> createForm(const FormDesign& design, FormEvents& events) override;
+    User32& user32() override { return user32_; }
+    NullUser32& nullUser32() { return user32_; }
+    int msgBox(const std::string& prompt, int style, const std::string& title) override;
+    std::filesystem::path directory() const override { return directory_; }
+    Version version() const override;
+    LocalTime now() const override { return now_; }
+    std::string timeText(const LocalTime& t, bool withSeconds) const override;
+    std::string dateText(const LocalTime& t) const override;
+    void doEvents() override;
+    void end() override;
+    void reportError(const std::string& line) override { errorTrace.push_back(line); }
+    PixelPoint dragThreshold() const override { return {4, 4}; }
+
+    // Set-up by the test.
+    std::filesystem::path directory_;
+    LocalTime now_{};
+    std::deque<int> answers;  // message-box answers, in order
+    std::function<void(const NullMessageBox&)> whileMessageBoxOpen;
+    std::vector<std::function<void()>> pendingEvents;      // run by the next doEvents
+    std::set<std::string, std::less<>> failingOperations;  // e.g. "setTop", "setWidth"
+    // What a window reports for a position it was given (pixel rounding, say).
+    std::function<double(double)> reportedPosition = [](double twips) { return twips; };
+
+    // What happened.
+    std::vector<NullMessageBox> messageBoxes;
+    int doEventsCalls = 0;
+    std::vector<std::string> errorTrace;
+    bool ended = false;
+
+    // The latest window made from the named design; raises when there is none.
+    NullWindowState& window(const std::string& name);
+    bool hasWindow(const std::string& name) const;
+    NullWindowState* windowByHandle(Hwnd hwnd);
+    int windowsCreated(const std::string& name) const;
+
+    // A user's actions, delivered as the real event loop would. A click on
+    // a label or on the surface ("") is a press and a release at its middle
+    // (at 96 dpi, the window at its twips position); a button or check box
+    // reports its own click.
+    void click(const std::string& form, const std::string& control);
+    // Raw pointer events on a form's surface, screen pixels.
+    void press(const std::string& form, PixelPoint screen);
+    void movePointer(const std::string& form, PixelPoint screen);
+    void release(const std::string& form, PixelPoint screen);
+    void tick(const std::string& form, const std::string& timer = "Timer1");
+    void closeByUser(const std::string& form);
+    void type(const std::string& form, const std::string& box, const std::string& text);
+    void setCheck(const std::string& form, const std::string& box, int value);
+    void moveByUser(const std::string& form, double top, double left);
+
+  private:
+    PointerEvent pointerEvent(NullWindowState& w, PixelPoint screen) const;
+    NullUser32 user32_;
+    std::vector<std::shared_ptr<NullWindowState>> windows_;
+    Hwnd nextHandle_ = 0x10010;
+};
+
+}  // namespace talvorin

@@ -1,0 +1,142 @@
+#include "platform/qt/FormWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+#include <utility>
+
+#include "platform/qt/Colors.h"
+#include "platform/qt/X11WindowStates.h"
+
+namespace talvorin {
+
+namespace {
+
+Qt::WindowFlags flagsFor(FormFrame frame) {
+    if (frame == FormFrame::None) return Qt::Window | Qt::FramelessWindowHint;
+    return Qt::Window;
+}
+
+constexpr double kDesignFontPoints = 8.0;
+// Metric-compatible with the Windows sans-serif faces the designs were laid
+// out in; the usual Linux default (DejaVu Sans) is wider and clips captions.
+constexpr const char* kDesignFontFamily = "Liberation Sans";
+
+PixelPoint pixel(QPointF point) {
+    return {static_cast<int32_t>(std::lround(point.x())),
+            static_cast<int32_t>(std::lround(point.y()))};
+}
+
+}  // namespace
+
+FormWindow::FormWindow(const FormDesign& design, FormEvents& events)
+    : QWidget(nullptr, flagsFor(design.frame)), design_(design), sink_(events) {
+    setObjectName(QString::fromStdString(design.name));
+    backColor_ = packedFromColor(palette().color(QPalette::Window));
+    // The designs' sizes were drawn for the forms runtime's 8-point default
+    // font; the desktop's larger default would cut the captions short.
+    QFont designFont = font();
+    designFont.setPointSizeF(kDesignFontPoints);
+    if (QFontDatabase::hasFamily(kDesignFontFamily)) designFont.setFamily(kDesignFontFamily);
+    setFont(designFont);
+    // A frameless form is the one that gets layered: its background must be
+    // able to vanish under a colour key, which needs an alpha channel from
+    // the start (the visual is chosen when the native window is created).
+    if (design.frame == FormFrame::None) setAttribute(Qt::WA_TranslucentBackground);
+}
+
+FormWindow* FormWindow::fromHandle(Hwnd hwnd) {
+    if (hwnd == 0) return nullptr;
+    return dynamic_cast<FormWindow*>(QWidget::find(static_cast<WId>(hwnd)));
+}
+
+Hwnd FormWindow::handle() {
+    return static_cast<Hwnd>(winId());
+}
+
+void FormWindow::deliverClick(const std::string& control) {
+    sink_.deliver([&](FormEvents& e) { e.onClick(control); });
+}
+
+void FormWindow::deliverTimer(const std::string& timer) {
+    sink_.deliver([&](FormEvents& e) { e.onTimer(timer); });
+}
+
+double FormWindow::dpi() const {
+    const QScreen* on = screen();
+    return on ? on->logicalDotsPerInch() : 0.0;  // 0: Twips assumes 96
+}
+
+void FormWindow::setBackColor(uint32_t rgb) {
+    backColor_ = rgb;
+    update();
+}
+
+void FormWindow::setColorKey(std::optional<uint32_t> key) {
+    colorKey_ = key;
+    update();
+}
+
+void FormWindow::setStaysOnTop(bool on) {
+    staysOnTop_ = on;
+    // An unmapped window gets the state written just before its next map.
+    if (isVisible()) requestAbove(*this, on);
+}
+
+void FormWindow::prepareToMap() {
+    setStatesBeforeMap(*this, staysOnTop_, design_.frame == FormFrame::None);
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    // Under a colour key equal to the background only the controls are drawn;
+    // the translucent backing store is already clear.
+    if (colorKey_ && *colorKey_ == backColor_) return;
+    QPainter painter(this);
+    painter.fillRect(rect(), colorFromPacked(backColor_));
+}
+
+PointerEvent FormWindow::pointerEvent(const QMouseEvent& event) const {
+    const PixelPoint client = pixel(event.position());
+    return PointerEvent{pixel(event.globalPosition()),
+                        client,
+                        {pos().x(), pos().y()},
+                        dpi(),
+                        rect().contains(client.x, client.y)};
+}
+
+void FormWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const PointerEvent e = pointerEvent(*event);
+    sink_.deliver([&](FormEvents& events) { events.onPointerPress(e); });
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    const PointerEvent e = pointerEvent(*event);
+    sink_.deliver([&](FormEvents& events) { events.onPointerMove(e); });
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    // The handler may hide the window, open a modal box or let go of the view.
+    const PointerEvent e = pointerEvent(*event);
+    sink_.deliver([&](FormEvents& events) { events.onPointerRelease(e); });
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // A frameless form offers no way to close it; a close request from the
+    // window manager (a key binding) is refused, as the prompt is the way out.
+    if (design_.frame == FormFrame::None) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    sink_.deliver([](FormEvents& events) { events.onClosed(); });
+    sink_.detach();
+}
+
+}  // namespace talvorin

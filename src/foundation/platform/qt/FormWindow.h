@@ -1,0 +1,70 @@
+// The top-level widget behind one form. It paints the form's background (or
+// leaves it transparent under a colour key), turns mouse presses into clicks
+// or drags, keeps the window-manager state that the user32 emulation reads
+// back, and hands every event to the core through its EventSink, which is
+// detached when the core lets go of the view.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/Design.h"
+#include "platform/EventSink.h"
+#include "platform/Form.h"
+#include "platform/User32.h"
+
+namespace talvorin {
+
+class FormWindow final : public QWidget {
+    Q_OBJECT
+
+  public:
+    FormWindow(const FormDesign& design, FormEvents& events);
+
+    // The form that owns a native handle; nullptr when the handle names no form.
+    static FormWindow* fromHandle(Hwnd hwnd);
+    Hwnd handle();
+
+    const FormDesign& design() const { return design_; }
+    // After this no event reaches the core any more.
+    void detach() { sink_.detach(); }
+    bool attached() const { return sink_.attached(); }
+    void deliverClick(const std::string& control);
+    void deliverTimer(const std::string& timer);
+    double dpi() const;
+
+    uint32_t backColor() const { return backColor_; }
+    void setBackColor(uint32_t rgb);
+
+    // State of the user32 emulation, kept per window as Windows keeps it.
+    int32_t exStyle() const { return exStyle_; }
+    void setExStyle(int32_t style) { exStyle_ = style; }
+    std::optional<uint32_t> colorKey() const { return colorKey_; }
+    void setColorKey(std::optional<uint32_t> key);
+    // The window manager's "above" state; the window is not re-created.
+    bool staysOnTop() const { return staysOnTop_; }
+    void setStaysOnTop(bool on);
+    // Window-manager states that must be on the window before it is mapped.
+    void prepareToMap();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    PointerEvent pointerEvent(const QMouseEvent& event) const;
+
+    const FormDesign& design_;
+    EventSink sink_;
+    uint32_t backColor_;
+    int32_t exStyle_ = 0;
+    std::optional<uint32_t> colorKey_;
+    bool staysOnTop_ = false;
+};
+
+}  // namespace talvorin

@@ -1,0 +1,55 @@
+#include "platform/qt/QtRuntime.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QStyleHints>
+#include <QWidget>
+#include <cstdio>
+
+#include "platform/qt/MessageBox.h"
+#include "platform/qt/QtForm.h"
+
+namespace talvorin {
+
+std::unique_ptr<FormView> QtRuntime::createForm(const FormDesign& design, FormEvents& events) {
+    return std::make_unique<QtForm>(design, events, clockChanges_);
+}
+
+int QtRuntime::msgBox(const std::string& prompt, int style, const std::string& title) {
+    return showMessageBox(prompt, style, title);
+}
+
+std::filesystem::path QtRuntime::directory() const {
+    // The file system's own bytes, whatever the path's characters.
+    return std::filesystem::path(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+}
+
+Version QtRuntime::version() const {
+    return {TALVORIN_VERSION_MAJOR, TALVORIN_VERSION_MINOR, TALVORIN_VERSION_REVISION};
+}
+
+void QtRuntime::doEvents() {
+    QCoreApplication::processEvents();
+}
+
+void QtRuntime::end() {
+    // Hidden, not closed: closing would report back to forms that are going away.
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+    QCoreApplication::quit();
+}
+
+}  // namespace talvorin
+
+namespace talvorin {
+
+void QtRuntime::reportError(const std::string& line) {
+    std::fprintf(stderr, "talvorin: %s\n", line.c_str());
+}
+
+PixelPoint QtRuntime::dragThreshold() const {
+    const int distance = QGuiApplication::styleHints()->startDragDistance();
+    return {distance, distance};
+}
+
+}  // namespace talvorin

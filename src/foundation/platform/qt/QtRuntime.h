@@ -1,0 +1,39 @@
+// The Linux runtime: the core's forms as Qt 6 widgets on X11, message boxes,
+// the locale's clock texts, and the application's place and version.
+#pragma once
+
+#include "platform/Runtime.h"
+#include "platform/qt/ClockChangeWatcher.h"
+#include "platform/qt/LocaleClock.h"
+#include "platform/qt/QtUser32.h"
+
+namespace talvorin {
+
+class QtRuntime final : public Runtime {
+  public:
+    std::unique_ptr<FormView> createForm(const FormDesign& design, FormEvents& events) override;
+    User32& user32() override { return user32_; }
+
+    int msgBox(const std::string& prompt, int style, const std::string& title) override;
+
+    std::filesystem::path directory() const override;
+    Version version() const override;
+
+    LocalTime now() const override { return clock_.now(); }
+    std::string timeText(const LocalTime& t, bool withSeconds) const override {
+        return clock_.timeText(t, withSeconds);
+    }
+    std::string dateText(const LocalTime& t) const override { return clock_.dateText(t); }
+
+    void doEvents() override;
+    void end() override;
+    void reportError(const std::string& line) override;
+    PixelPoint dragThreshold() const override;
+
+  private:
+    ClockChangeWatcher clockChanges_;
+    LocaleClock clock_;
+    QtUser32 user32_;
+};
+
+}  // namespace talvorin

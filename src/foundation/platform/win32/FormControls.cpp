@@ -1,0 +1,195 @@
+#include "platform/win32/FormControls.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/Error.h"
+#include "base/Twips.h"
+#include "platform/ControlGeometry.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/WindowNames.h"
+
+namespace talvorin::win32 {
+
+namespace {
+
+// A TrueType face drawn narrower than designed: the same height, each
+// character's width scaled (lfWidth is the average character width).
+HFONT createCondensed(LOGFONTW lf, double widthScale) {
+    HFONT font = CreateFontIndirectW(&lf);
+    if (widthScale == 1.0 || !font) return font;
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    const bool measured = GetTextMetricsW(screen, &metrics) != 0;
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    if (!measured || metrics.tmAveCharWidth <= 0) return font;
+    DeleteObject(font);
+    lf.lfWidth = std::max<LONG>(1, std::lround(metrics.tmAveCharWidth * widthScale));
+    return CreateFontIndirectW(&lf);
+}
+
+LONG fontHeight(double points, UINT dpi) {
+    return -std::max<LONG>(1, pixelsFromPoints(std::max(points, kSmallestFontPoints), dpi));
+}
+
+}  // namespace
+
+// --- FormControl -------------------------------------------------------------
+
+bool FormControl::focusable() const {
+    return (style() & WS_TABSTOP) != 0;
+}
+
+RECT FormControl::pixelRect(UINT dpi) const {
+    const PixelRect r = talvorin::pixelRect(design_, dpi);
+    return RECT{r.left, r.top, r.left + r.width, r.top + r.height};
+}
+
+std::wstring FormControl::initialText() const {
+    return widen(design_.caption);
+}
+
+void FormControl::create(HWND parent, HINSTANCE instance, const FormMetrics& metrics) {
+    const RECT r = pixelRect(metrics.dpi);
+    hwnd_ = CreateWindowExW(exStyle(), windowClass(), initialText().c_str(),
+                            WS_CHILD | WS_VISIBLE | style(), r.left, r.top, r.right - r.left,
+                            r.bottom - r.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), instance, nullptr);
+    if (!hwnd_)
+        throw RuntimeError(ErrorCode::InvalidProcedureCall,
+                           "cannot create the control " + design_.name);
+    applyDpi(metrics);
+}
+
+void FormControl::applyDpi(const FormMetrics& metrics) {
+    const RECT r = pixelRect(metrics.dpi);
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(metrics.messageFontHandle), TRUE);
+}
+
+// --- FormLabel ---------------------------------------------------------------
+
+FormLabel::FormLabel(const ControlDesign& design, int id, FontFaces& faces)
+    : FormControl(design, id), faces_(faces), text_(widen(design.caption)) {
+    if (design.font && design.font->points > 0) points_ = design.font->points;
+}
+
+FormLabel::~FormLabel() {
+    if (ownFont_) DeleteObject(ownFont_);
+}
+
+const wchar_t* FormLabel::windowClass() const {
+    return paintedByForm() ? kLabelClass : L"STATIC";
+}
+
+DWORD FormLabel::style() const {
+    if (paintedByForm()) return WS_CLIPSIBLINGS;
+    return design().align == TextAlign::Right ? SS_RIGHT : SS_LEFT;
+}
+
+std::wstring FormLabel::initialText() const {
+    return text_;
+}
+
+std::optional<COLORREF> FormLabel::textColor() const {
+    if (!design().foreColor) return std::nullopt;
+    return static_cast<COLORREF>(*design().foreColor);  // packed RGB is a COLORREF
+}
+
+void FormLabel::setCaption(const std::string& text) {
+    text_ = widen(text);
+    if (hwnd_) SetWindowTextW(hwnd_, text_.c_str());
+    redraw();
+}
+
+void FormLabel::setFontSize(double points) {
+    points_ = points;
+    rebuildFont();
+    redraw();
+}
+
+void FormLabel::applyDpi(const FormMetrics& metrics) {
+    metrics_ = metrics;
+    rebuildFont();
+    const RECT r = pixelRect(metrics.dpi);
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    redraw();
+}
+
+void FormLabel::rebuildFont() {
+    if (!hwnd_) return;
+    const auto& designed = design().font;
+    HFONT old = ownFont_;
+    ownFont_ = nullptr;
+    if (designed || points_) {
+        LOGFONTW lf = metrics_.messageFont;
+        double widthScale = 1.0;
+        if (designed) {
+            lf = LOGFONTW{};
+            lf.lfWeight = designed->weight;
+            lf.lfCharSet = DEFAULT_CHARSET;
+            lf.lfOutPrecision = OUT_TT_PRECIS;
+            const ResolvedFace face = faces_.resolve(*designed);
+            lstrcpynW(lf.lfFaceName, face.face.c_str(), LF_FACESIZE);
+            widthScale = face.widthScale;
+        }
+        if (points_) lf.lfHeight = fontHeight(*points_, metrics_.dpi);
+        ownFont_ = createCondensed(lf, widthScale);
+    }
+    if (!paintedByForm()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
+    if (old) DeleteObject(old);
+}
+
+void FormLabel::redraw() const {
+    if (!hwnd_ || !paintedByForm()) return;
+    // The form draws the text, so the form's area under the label repaints,
+    // with every label that overlaps it.
+    const RECT r = pixelRect(metrics_.dpi);
+    RedrawWindow(GetParent(hwnd_), &r, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void FormLabel::draw(HDC dc) const {
+    RECT r = pixelRect(metrics_.dpi);
+    HGDIOBJ previous = SelectObject(dc, font());
+    SetTextColor(dc, textColor().value_or(GetSysColor(COLOR_BTNTEXT)));
+    SetBkMode(dc, TRANSPARENT);
+    const UINT align = design().align == TextAlign::Right ? DT_RIGHT : DT_LEFT;
+    DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &r, align | DT_TOP | DT_WORDBREAK);
+    SelectObject(dc, previous);
+}
+
+// --- EditBox -----------------------------------------------------------------
+
+DWORD EditBox::style() const {
+    return WS_TABSTOP | ES_AUTOHSCROLL | (design().align == TextAlign::Right ? ES_RIGHT : ES_LEFT);
+}
+
+std::string EditBox::text() const {
+    const int length = GetWindowTextLengthW(hwnd_);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(hwnd_, text.data(), length + 1);
+    text.resize(static_cast<size_t>(std::max(copied, 0)));
+    return narrow(text);
+}
+
+void EditBox::setText(const std::string& text) {
+    SetWindowTextW(hwnd_, widen(text).c_str());
+}
+
+// --- CheckButton -------------------------------------------------------------
+
+int CheckButton::value() const {
+    return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+void CheckButton::setValue(int value) {
+    if (value != 0 && value != 1)
+        throw RuntimeError(ErrorCode::InvalidPropertyValue, "check box value must be 0 or 1");
+    SendMessageW(hwnd_, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+}  // namespace talvorin::win32

@@ -1,0 +1,288 @@
+#include "platform/win32/Win32Form.h"
+
+#include <algorithm>
+
+#include "base/Error.h"
+#include "base/Twips.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32Runtime.h"
+#include "platform/win32/WindowNames.h"
+
+namespace talvorin::win32 {
+
+namespace {
+
+inline constexpr int kIconId = 1;
+
+bool sizable(const FormDesign& design) {
+    return design.frame == FormFrame::Sizable;
+}
+
+}  // namespace
+
+void Win32Form::registerClass(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = windowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXICON),
+                                             GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    wc.lpszClassName = kFormClass;
+    RegisterClassExW(&wc);
+}
+
+Win32Form::Win32Form(Win32Runtime& runtime, const FormDesign& design, FormEvents& events)
+    : runtime_(runtime),
+      design_(design),
+      sink_(events),
+      backColor_(GetSysColor(COLOR_BTNFACE)),  // the forms runtime's window background
+      backBrush_(CreateSolidBrush(backColor_)) {
+    createWindow();
+    createControls();
+    runtime_.formCreated(hwnd_, std::any_of(controls_.begin(), controls_.end(),
+                                            [](const auto& c) { return c->focusable(); }));
+}
+
+Win32Form::~Win32Form() {
+    sink_.detach();
+    for (auto& t : timers_) t->detach();
+    if (hwnd_) {
+        HWND hwnd = hwnd_;
+        forgetWindow();
+        DestroyWindow(hwnd);
+    }
+    if (messageFont_) DeleteObject(messageFont_);
+    if (backBrush_) DeleteObject(backBrush_);
+}
+
+void Win32Form::forgetWindow() {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    runtime_.formGone(hwnd_);
+    hwnd_ = nullptr;
+}
+
+void Win32Form::createWindow() {
+    if (sizable(design_)) {
+        style_ = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+        exStyle_ = 0;
+    } else {
+        style_ = WS_POPUP | WS_CLIPCHILDREN;
+        exStyle_ = WS_EX_TOOLWINDOW;  // no task-bar button
+    }
+    // NOTE: Windows places only overlapped windows at its default position;
+    // a popup created with CW_USEDEFAULT lands at 0,0. So the window is
+    // created overlapped, where Windows would put it, then loses its frame.
+    hwnd_ =
+        CreateWindowExW(exStyle_, kFormClass, widen(design_.caption).c_str(),
+                        WS_OVERLAPPED | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, runtime_.instance(), this);
+    if (!hwnd_)
+        throw RuntimeError(ErrorCode::InvalidProcedureCall, "cannot create " + design_.name);
+    SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(style_));
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+
+    dpi_ = dpiForWindow(hwnd_);
+    LOGFONTW font = messageFont(dpi_);
+    messageFont_ = CreateFontIndirectW(&font);
+    const RECT client{0, 0, pixelsFromTwips(design_.clientWidth, dpi_),
+                      pixelsFromTwips(design_.clientHeight, dpi_)};
+    const RECT outer = outerRectForClient(client, style_, exStyle_, dpi_);
+    resizeTo(outer.right - outer.left, outer.bottom - outer.top);
+}
+
+FormMetrics Win32Form::metrics() const {
+    return FormMetrics{dpi_, messageFont(dpi_), messageFont_};
+}
+
+void Win32Form::createControls() {
+    // Windows moves the focus with Tab in creation order, so the controls are
+    // created in tab order; the design order is kept for drawing and lookup.
+    std::vector<size_t> byTab;
+    for (size_t i = 0; i < design_.controls.size(); ++i) {
+        const ControlDesign& c = design_.controls[i];
+        const int id = controlId(i);
+        switch (c.kind) {
+            case ControlKind::Timer:
+                timers_.push_back(std::make_unique<FormTimer>(hwnd_, id, c));
+                continue;
+            case ControlKind::Label: {
+                auto label = std::make_unique<FormLabel>(c, id, runtime_.fontFaces());
+                labels_.push_back(label.get());
+                controls_.push_back(std::move(label));
+                break;
+            }
+            case ControlKind::TextBox:
+                controls_.push_back(std::make_unique<EditBox>(c, id));
+                break;
+            case ControlKind::CheckBox:
+                controls_.push_back(std::make_unique<CheckButton>(c, id));
+                break;
+            case ControlKind::Button:
+                controls_.push_back(std::make_unique<PushButton>(c, id));
+                break;
+        }
+        byTab.push_back(controls_.size() - 1);
+    }
+    std::stable_sort(byTab.begin(), byTab.end(), [this](size_t a, size_t b) {
+        return controls_[a]->design().tabIndex < controls_[b]->design().tabIndex;
+    });
+    const FormMetrics m = metrics();
+    for (size_t index : byTab) controls_[index]->create(hwnd_, runtime_.instance(), m);
+}
+
+void Win32Form::applyDpi(UINT dpi) {
+    dpi_ = dpi;
+    HFONT old = messageFont_;
+    LOGFONTW font = messageFont(dpi_);
+    messageFont_ = CreateFontIndirectW(&font);
+    const FormMetrics m = metrics();
+    for (auto& c : controls_) c->applyDpi(m);
+    if (old) DeleteObject(old);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+// --- Geometry ----------------------------------------------------------------
+
+HWND Win32Form::live() const {
+    if (unloaded_ || !hwnd_)
+        throw RuntimeError(ErrorCode::InvalidProcedureCall, design_.name + " is unloaded");
+    return hwnd_;
+}
+
+RECT Win32Form::windowRect() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    return r;
+}
+
+void Win32Form::moveTo(int x, int y) {
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Form::resizeTo(int width, int height) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+double Win32Form::top() const {
+    live();
+    return twipsFromPixels(windowRect().top, dpi_);
+}
+double Win32Form::left() const {
+    live();
+    return twipsFromPixels(windowRect().left, dpi_);
+}
+
+void Win32Form::setTop(double twips) {
+    live();
+    moveTo(windowRect().left, pixelsFromTwips(twips, dpi_));
+}
+void Win32Form::setLeft(double twips) {
+    live();
+    moveTo(pixelsFromTwips(twips, dpi_), windowRect().top);
+}
+
+void Win32Form::dragTo(PixelPoint topLeft) {
+    live();
+    moveTo(topLeft.x, topLeft.y);
+}
+
+void Win32Form::setWidth(double twips) {
+    live();
+    const RECT r = windowRect();
+    resizeTo(pixelsFromTwips(twips, dpi_), r.bottom - r.top);
+}
+
+void Win32Form::setHeight(double twips) {
+    live();
+    const RECT r = windowRect();
+    resizeTo(r.right - r.left, pixelsFromTwips(twips, dpi_));
+}
+
+// --- Appearance and life -----------------------------------------------------
+
+void Win32Form::setCaption(const std::string& text) {
+    SetWindowTextW(live(), widen(text).c_str());
+}
+
+void Win32Form::setBackColor(uint32_t rgb) {
+    live();
+    backColor_ = rgb;
+    HBRUSH old = backBrush_;
+    backBrush_ = CreateSolidBrush(static_cast<COLORREF>(rgb));  // packed RGB is a COLORREF
+    if (old) DeleteObject(old);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Win32Form::show() {
+    live();
+    if (IsWindowVisible(hwnd_)) {
+        if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+        SetForegroundWindow(hwnd_);
+        return;
+    }
+    ShowWindow(hwnd_, SW_SHOW);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) {
+            SetFocus(child);
+            break;
+        }
+}
+
+void Win32Form::hide() {
+    ShowWindow(live(), SW_HIDE);
+}
+
+void Win32Form::unload() {
+    // No event may follow: the timers stop now, the window goes with this object.
+    for (auto& t : timers_) t->setEnabled(false);
+    ShowWindow(live(), SW_HIDE);
+    sink_.detach();
+    unloaded_ = true;
+}
+
+// --- Controls by name --------------------------------------------------------
+
+FormControl* Win32Form::find(std::string_view name) const {
+    live();
+    for (const auto& c : controls_)
+        if (c->design().name == name) return c.get();
+    return nullptr;
+}
+
+void Win32Form::unknownControl(std::string_view name) const {
+    throw RuntimeError(ErrorCode::InvalidProcedureCall,
+                       design_.name + " has no control " + std::string(name));
+}
+
+Label& Win32Form::label(std::string_view name) {
+    if (auto* c = dynamic_cast<FormLabel*>(find(name))) return *c;
+    unknownControl(name);
+}
+
+TextBox& Win32Form::textBox(std::string_view name) {
+    if (auto* c = dynamic_cast<EditBox*>(find(name))) return *c;
+    unknownControl(name);
+}
+
+CheckBox& Win32Form::checkBox(std::string_view name) {
+    if (auto* c = dynamic_cast<CheckButton*>(find(name))) return *c;
+    unknownControl(name);
+}
+
+Timer& Win32Form::timer(std::string_view name) {
+    live();
+    for (const auto& t : timers_)
+        if (t->name() == name) return *t;
+    unknownControl(name);
+}
+
+}  // namespace talvorin::win32

@@ -1,0 +1,111 @@
+#include "platform/win32/Win32Runtime.h"
+
+#include <algorithm>
+
+#include "platform/win32/FrenchMessageBox.h"
+#include "platform/win32/LocalClock.h"
+#include "platform/win32/ModuleInfo.h"
+#include "platform/win32/Painting.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32Form.h"
+
+namespace talvorin::win32 {
+
+Win32Runtime::Win32Runtime(HINSTANCE instance)
+    : instance_(instance), fontFaces_(executablePath().parent_path()) {
+    Win32Form::registerClass(instance_);
+    registerLabelClass(instance_);
+}
+
+std::unique_ptr<FormView> Win32Runtime::createForm(const FormDesign& design, FormEvents& events) {
+    return std::make_unique<Win32Form>(*this, design, events);
+}
+
+int Win32Runtime::msgBox(const std::string& prompt, int style, const std::string& title) {
+    return showFrenchMessageBox(prompt, style, title);
+}
+
+std::filesystem::path Win32Runtime::directory() const {
+    return executablePath().parent_path();
+}
+
+Version Win32Runtime::version() const {
+    return executableVersion();
+}
+
+LocalTime Win32Runtime::now() const {
+    return localNow();
+}
+
+std::string Win32Runtime::timeText(const LocalTime& t, bool withSeconds) const {
+    return localTimeText(t, withSeconds);
+}
+
+std::string Win32Runtime::dateText(const LocalTime& t) const {
+    return localDateText(t);
+}
+
+void Win32Runtime::reportError(const std::string& line) {
+    const std::string text = "talvorin: " + line + "\n";
+    OutputDebugStringW(widen(text).c_str());
+    HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
+    if (err && err != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(err, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    }
+}
+
+PixelPoint Win32Runtime::dragThreshold() const {
+    return {GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)};
+}
+
+// --- Forms and the message loop ----------------------------------------------
+
+void Win32Runtime::formCreated(HWND form, bool dialogKeys) {
+    forms_.push_back(LiveForm{form, dialogKeys});
+}
+
+void Win32Runtime::formGone(HWND form) {
+    const auto before = forms_.size();
+    std::erase_if(forms_, [form](const LiveForm& f) { return f.hwnd == form; });
+    // As in the forms runtime, the program ends with its last form.
+    if (before != forms_.size() && forms_.empty()) end();
+}
+
+void Win32Runtime::dispatch(MSG& msg) {
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    for (const LiveForm& f : forms_)
+        if (f.hwnd == root && f.dialogKeys && IsDialogMessageW(root, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+int Win32Runtime::run() {
+    MSG msg{};
+    BOOL got;
+    while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) dispatch(msg);
+    return got == 0 ? static_cast<int>(msg.wParam) : 1;
+}
+
+void Win32Runtime::doEvents() {
+    MSG msg{};
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop
+            return;
+        }
+        dispatch(msg);
+    }
+}
+
+void Win32Runtime::end() {
+    if (ended_) return;
+    ended_ = true;
+    // The windows go now; their FormView objects, still held by the core,
+    // find their window gone (WM_NCDESTROY) and have nothing left to free.
+    const std::vector<LiveForm> open = forms_;
+    for (const LiveForm& f : open) DestroyWindow(f.hwnd);
+    PostQuitMessage(0);
+}
+
+}  // namespace talvorin::win32

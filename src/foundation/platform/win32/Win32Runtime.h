@@ -1,0 +1,62 @@
+// The Windows runtime: builds forms as Win32 windows, answers the core's
+// questions (time, locale texts, directory, version, message boxes) from
+// Windows itself, and runs the message loop the forms live in.
+#pragma once
+
+#include <vector>
+
+#include "platform/Runtime.h"
+#include "platform/win32/BoundUser32.h"
+#include "platform/win32/FontFaces.h"
+#include "platform/win32/WinApi.h"
+
+namespace talvorin::win32 {
+
+class Win32Runtime final : public Runtime {
+  public:
+    explicit Win32Runtime(HINSTANCE instance);
+
+    // Runs until the last form has gone or end() was called; returns the exit code.
+    int run();
+
+    std::unique_ptr<FormView> createForm(const FormDesign& design, FormEvents& events) override;
+    User32& user32() override { return user32_; }
+
+    int msgBox(const std::string& prompt, int style, const std::string& title) override;
+    std::filesystem::path directory() const override;
+    Version version() const override;
+
+    LocalTime now() const override;
+    std::string timeText(const LocalTime& t, bool withSeconds) const override;
+    std::string dateText(const LocalTime& t) const override;
+
+    void doEvents() override;
+    void end() override;
+    // OutputDebugStringW, and stderr when the program has one (started from
+    // a console, or with its output redirected).
+    void reportError(const std::string& line) override;
+    PixelPoint dragThreshold() const override;
+
+    // For the forms.
+    HINSTANCE instance() const { return instance_; }
+    FontFaces& fontFaces() { return fontFaces_; }
+    // `dialogKeys`: Tab, arrows and mnemonics move between its controls.
+    void formCreated(HWND form, bool dialogKeys);
+    void formGone(HWND form);
+
+  private:
+    struct LiveForm {
+        HWND hwnd;
+        bool dialogKeys;
+    };
+
+    void dispatch(MSG& msg);
+
+    HINSTANCE instance_;
+    BoundUser32 user32_;
+    FontFaces fontFaces_;
+    std::vector<LiveForm> forms_;
+    bool ended_ = false;
+};
+
+}  // namespace talvorin::win32
