@@ -107,8 +107,9 @@ void formChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
     auto dialog = runtime.createForm(talvorin::frmParamDesign(), events);
     dialog->setLeft(1507);  // 100.47 pixels at 96 dpi
     dialog->setTop(3000);
-    r.check(dialog->left() == twips(pixels(1507)), "left() reports the pixel the window stands on");
-    r.check(dialog->top() == twips(pixels(3000)), "top() after setTop");
+    r.check(dialog->left() == static_cast<double>(twips(pixels(1507))),
+            "left() reports the pixel the window stands on");
+    r.check(dialog->top() == static_cast<double>(twips(pixels(3000))), "top() after setTop");
     dialog->setWidth(2312);
     dialog->setHeight(0);
     RECT rect{};
