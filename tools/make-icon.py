@@ -291,8 +291,13 @@ def svg():
 
 
 def main():
+    """With --out DIR, writes the icons there instead (the tests compare the
+    committed files with a fresh run) and no previews."""
     root = pathlib.Path(__file__).resolve().parent.parent
-    out = root / "packaging/icons"
+    args = sys.argv[1:]
+    out = pathlib.Path(args[1]) if args[:1] == ["--out"] and len(args) == 2 else root / "packaging/icons"
+    if args and out == root / "packaging/icons":
+        sys.exit("usage: make-icon.py [--out DIR]")
     images = {s: render(s) for s in ICO_SIZES}
     out.mkdir(parents=True, exist_ok=True)
     (out / "talvorin.ico").write_bytes(ico(images))
@@ -303,12 +308,14 @@ def main():
     scalable = out / "hicolor/scalable/apps/talvorin.svg"
     scalable.parent.mkdir(parents=True, exist_ok=True)
     scalable.write_text(svg(), encoding="utf-8")
-    # Previews of the sizes only the .ico holds, for checking by eye (not shipped).
+    if args:
+        return
+    # Every size at 1:1, the ones only the .ico holds too, for checking by eye.
     preview = root / "build/icon-preview"
     preview.mkdir(parents=True, exist_ok=True)
     for s in ICO_SIZES:
         (preview / f"talvorin-{s}.png").write_bytes(png(images[s]))
-    print(f"wrote {out}", file=sys.stderr)
+    print(f"wrote {out}, previews in {preview}", file=sys.stderr)
 
 
 if __name__ == "__main__":

@@ -4,9 +4,9 @@
 # removes the program, its shortcut and its registry entries, and leaves the
 # user's options file.
 #   nsis-cycle.sh <talvorin-x.y.z-setup.exe>
+#   nsis-cycle.sh <Windows build dir> <version>   (builds the installer first)
 set -euo pipefail
 
-setup=$(realpath "$1")
 work=$(mktemp -d "${TMPDIR:-/tmp}/talvorin-nsis.XXXXXX")
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe="
 cleanup() {
@@ -14,6 +14,15 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+
+if [ -d "$1" ]; then
+    cmake --install "$1" --prefix "$work/stage" >/dev/null
+    setup="$work/talvorin-setup.exe"
+    makensis -V2 -DVERSION="$2" -DSTAGE="$work/stage" -DOUTFILE="$setup" \
+        "$(dirname "$0")/../../packaging/windows/talvorin.nsi"
+else
+    setup=$(realpath "$1")
+fi
 
 failures=0
 check() {  # check <description> <command...>
@@ -42,6 +51,10 @@ check "the LCD face beside it" test -f "$app/DSEG7Classic-Regular.ttf"
 check "the Start-menu shortcut" test -f "$shortcut"
 check "the uninstall key" has_key "$uninstall_key"
 check "a quiet uninstall command" has_value "$uninstall_key" QuietUninstallString
+if [ -n "${2:-}" ]; then
+    check "registered as version $2" \
+        sh -c "wine reg query '$uninstall_key' /v DisplayVersion | grep -q 'REG_SZ *$2'"
+fi
 [ -f "$app/uninstall.exe" ] || { echo "FAIL: no uninstaller in $app" >&2; exit 1; }
 
 # What the user leaves behind: options beside the program, start at login.
