@@ -22,7 +22,12 @@ check() {  # check <description> <command...>
     if "$@"; then echo "ok: $what"; else echo "FAIL: $what" >&2; failures=$((failures + 1)); fi
 }
 # Validators that exit 0 on warnings: any output at all counts as a fault.
-silent() { local out; out=$("$@" 2>&1) && [ -z "$out" ] || { echo "$out" >&2; return 1; }; }
+silent() {
+    local out
+    if out=$("$@" 2>&1) && [ -z "$out" ]; then return 0; fi
+    echo "$out" >&2
+    return 1
+}
 # appstreamcli passes with info and pedantic notes: only a bare success counts.
 appstream_clean() {
     local out
