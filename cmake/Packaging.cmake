@@ -1,4 +1,3 @@
-# To add at the end of the top-level CMakeLists.txt, after add_subdirectory(src):  include(cmake/Packaging.cmake)
 #
 # Install rules and CPack packages for the program. On Linux: the program, its
 # desktop entry, icons and AppStream metainfo under the usual prefix, packed as

@@ -7,8 +7,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/build/packages"
-"$root/tools/deps.sh"
-"$root/tools/deps-package.sh"
+"$root/tools/deps.sh" package
 
 # configure_and_build <build dir> [cmake args...]
 configure_and_build() {

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the core on the headless runtime and
-# the Linux program (preset linux), then the Windows program under Wine
-# (preset windows). Installs what is missing first.
+# the Linux program (preset linux), the core again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (preset sanitize), then the Windows program under
+# Wine (preset windows). Installs what is missing first.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-tools/deps.sh || exit 1
+tools/deps.sh test || exit 1
 
 passed=0
 failed=0
 status=0
-for preset in linux windows; do
+for preset in linux sanitize windows; do
     echo "=== $preset ==="
     log=$(mktemp)
     cmake --workflow --preset "$preset" 2>&1 | tee "$log"

@@ -221,11 +221,15 @@ void resourceChecks(Report& r, const std::wstring& appDir) {
             "the manifest asks for common controls v6");
     r.check(manifest.find("PerMonitorV2") != std::string::npos,
             "the manifest declares per-monitor DPI awareness v2");
-    // GRPICONDIR: 6 bytes, then 14-byte entries: width, height, colours, 0, planes, bit count...
+    // GRPICONDIR: 6 bytes (the count at 4), then 14-byte entries whose first
+    // byte is the width (0 for 256).
     const std::string group = resource(RT_GROUP_ICON, MAKEINTRESOURCEW(1));
-    r.check(group.size() >= 20 && static_cast<unsigned char>(group[6]) == 64 &&
-                static_cast<unsigned char>(group[7]) == 64 && group[12] == 24,
-            "the icon is 64 x 64 in 24-bit colour");
+    std::string widths;
+    for (size_t at = 6; group.size() >= 6 && at + 14 <= group.size(); at += 14) {
+        const int width = static_cast<unsigned char>(group[at]);
+        widths += std::to_string(width == 0 ? 256 : width) + " ";
+    }
+    r.equal(widths, "16 20 24 32 40 48 64 256 ", "the icon is drawn for each size");
     FreeLibrary(module);
 }
 
