@@ -104,19 +104,25 @@ TEST_F(ClockTest, PositionsAreRoundedHalfToEven) {
     EXPECT_EQ(clock().settings.posL, 102);
 }
 
-TEST_F(ClockTest, FailedWriteFromTheTickIsSilentAndNotRetriedEverySecond) {
+TEST_F(ClockTest, FailedWriteFromTheTickIsTracedAndNotRetriedEverySecond) {
     givenFile(kDefaultFile);
     start();
     fs::remove(optionsFile());
     fs::create_directory(optionsFile());
+    rt.errorTrace.clear();
     rt.tick("frmMain");
     EXPECT_TRUE(rt.messageBoxes.empty());
+    // Not shown, but one line says which file and why.
+    ASSERT_EQ(rt.errorTrace.size(), 1u);
+    EXPECT_NE(rt.errorTrace[0].find(optionsFile().string()), std::string::npos) << rt.errorTrace[0];
+    EXPECT_NE(rt.errorTrace[0].find("(error 75)"), std::string::npos) << rt.errorTrace[0];
     EXPECT_EQ(clock().settings.posT, 500);  // stored before the write
     EXPECT_TRUE(clockWindow().visible);
     EXPECT_EQ(clock().lastUnhandledError(), ErrorCode::PathFileAccess);
     fs::remove(optionsFile());
     rt.tick("frmMain");
     EXPECT_FALSE(fs::exists(optionsFile()));
+    EXPECT_EQ(rt.errorTrace.size(), 1u);
     EXPECT_EQ(clockControl("LabHeure").text, "14:05");  // the clock goes on
 }
 
