@@ -1,5 +1,7 @@
 // The Linux program: the clock on X11 through Qt 6.
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 
 #include "platform/qt/QtRuntime.h"
 #include "program/Program.h"
@@ -11,6 +13,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The clock is hidden while its prompt is open; only the prompt's "Oui" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    QIcon drawn;
+    for (QDirIterator it(":/icons", QDirIterator::Subdirectories); it.hasNext();) {
+        const QString file = it.next();
+        if (file.endsWith(".png")) drawn.addFile(file);
+    }
+    QApplication::setWindowIcon(QIcon::fromTheme("talvorin", drawn));
 
     int status = 0;
     {
