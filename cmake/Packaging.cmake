@@ -33,7 +33,7 @@ install(FILES ${TALVORIN_LICENCES} DESTINATION ${TALVORIN_DOC_DIR})
 if(WIN32)
     # Windows has no DSEG7 package to depend on: the face travels with the program.
     if(NOT TALVORIN_LCD_FONT)
-        set(TALVORIN_LCD_FONT /usr/share/fonts/truetype/dseg/DSEG7Classic-Regular.ttf)
+        set(TALVORIN_LCD_FONT ${TALVORIN_PACKAGING_DIR}/fonts/DSEG7Classic-Regular.ttf)
     endif()
     if(EXISTS ${TALVORIN_LCD_FONT})
         install(FILES ${TALVORIN_LCD_FONT} DESTINATION . RENAME DSEG7Classic-Regular.ttf)
