@@ -55,7 +55,7 @@ TEST(ConvByte, CleansClampsAndReportsFailures) {
         if (row.message) {
             EXPECT_EQ(rt.messageBoxes[0].prompt, "Erreur dans fonction Conv");
             EXPECT_EQ(rt.messageBoxes[0].title, "Talvorin");
-            EXPECT_EQ(rt.messageBoxes[0].style, 64);
+            EXPECT_EQ(rt.messageBoxes[0].style, vbInformation);
         }
     }
 }

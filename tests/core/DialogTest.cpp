@@ -30,17 +30,14 @@ TEST_F(DialogTest, ChecksTheBoxesForEveryFlagButExactlyZero) {
     } rows[] = {{"1", 1}, {"0", 0}, {"", 1}, {"00", 1}, {" 1", 1}};
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string("'") + row.flag + "'");
-        TempFolder other;
-        NullRuntime runtime;
-        runtime.directory_ = other.path();
-        writeBytes(other.path() / "tl_options.txt",
-                   defaultFileWith({{13, row.flag}, {15, row.flag}}));
-        Program p(runtime);
-        p.start();
-        runtime.answers = {vbCancel};
-        runtime.click("frmMain", "");
-        EXPECT_EQ(runtime.window("frmParam").controls.at("chkVis").value, row.checked);
-        EXPECT_EQ(runtime.window("frmParam").controls.at("chkSecondes").value, row.checked);
+        HeadlessProgram other;
+        other.givenFile(defaultFileWith({{13, row.flag}, {15, row.flag}}));
+        other.start();
+        other.rt.answers = {vbCancel};
+        other.rt.click("frmMain", "");
+        const NullWindowState& dialog = other.rt.window("frmParam");
+        EXPECT_EQ(dialog.controls.at("chkVis").value, row.checked);
+        EXPECT_EQ(dialog.controls.at("chkSecondes").value, row.checked);
     }
 }
 
@@ -105,7 +102,7 @@ TEST_F(DialogTest, ApplyStoresCleanedValuesMovesAndLaysOutTheClock) {
 
     EXPECT_EQ(field("txtTransp"), "255");  // refreshed from the record
     EXPECT_EQ(field("txtTaille"), "20");
-    EXPECT_EQ(splitLines(fileBytes(), 15)[1], "255");
+    EXPECT_EQ(lineOf(fileBytes(), 2), "255");
 
     rt.setCheck("frmParam", "chkVis", 0);
     apply();
@@ -150,7 +147,7 @@ TEST_F(DialogTest, FailedWriteWarnsKeepsTheNewValuesAndRestartsTheClock) {
     ASSERT_EQ(rt.messageBoxes.size(), 2u);
     EXPECT_EQ(rt.messageBoxes[1].prompt, "Des valeurs sont non conformes");
     EXPECT_EQ(rt.messageBoxes[1].title, "Talvorin");
-    EXPECT_EQ(rt.messageBoxes[1].style, 48);
+    EXPECT_EQ(rt.messageBoxes[1].style, vbExclamation);
     EXPECT_EQ(clock().settings.hText, 60);
     EXPECT_EQ(clock().settings.posT, 2000);
     EXPECT_EQ(clockWindow().height, 2152);  // neither moved nor resized
@@ -206,7 +203,7 @@ TEST_F(DialogTest, ProgramEndedDuringTheApplyKeepsTheSavedFile) {
     });
     apply();
     EXPECT_TRUE(rt.ended);
-    EXPECT_EQ(splitLines(fileBytes(), 15)[10], "30");
+    EXPECT_EQ(lineOf(fileBytes(), 11), "30");
     EXPECT_EQ(rt.messageBoxes.size(), 2u);  // the two prompts, no warning
 }
 

@@ -32,7 +32,7 @@ TEST_F(PromptTest, EveryClickGivesTheSamePromptWithTheClockHidden) {
                       "\r\n(cliquer sur Annuler modifier les paramètres).\r\n\r\n"
                       "Voulez-vous quitter Talvorin maintenant ?");
         EXPECT_EQ(rt.messageBoxes[0].title, "Quitter Talvorin");
-        EXPECT_EQ(rt.messageBoxes[0].style, 3);
+        EXPECT_EQ(rt.messageBoxes[0].style, vbYesNoCancel);
         EXPECT_TRUE(hiddenDuringBox);
         EXPECT_TRUE(clockWindow().visible);
     }
@@ -55,7 +55,7 @@ TEST_F(PromptTest, YesShowsTheClockAgainThenEndsTheProgram) {
 }
 
 TEST_F(PromptTest, AnyOtherAnswerOpensOneDialogFilledFromTheSettings) {
-    for (int answer : {vbCancel, 0, 1, vbCancel}) {
+    for (int answer : {vbCancel, 0, vbOK, vbCancel}) {
         rt.answers = {answer};
         rt.click("frmMain", "");
     }

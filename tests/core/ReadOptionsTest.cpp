@@ -72,14 +72,9 @@ TEST_P(BadOptionsFile, FallsBackToDefaultsAndKeepsTheOldFileAsBackup) {
 
 // A file that places the window at top 1000, left 2000, with other changes.
 std::string placed(std::initializer_list<std::pair<int, std::string>> changes) {
-    std::string bytes = defaultFileWith({{8, "1000"}, {9, "2000"}});
-    for (const auto& [number, text] : changes) {
-        const auto lines = splitLines(bytes, 15);
-        std::string next;
-        for (int i = 0; i < 15; ++i) next += (i + 1 == number ? text : lines[i]) + "\r\n";
-        bytes = next;
-    }
-    return bytes;
+    std::vector<std::pair<int, std::string>> lines{{8, "1000"}, {9, "2000"}};
+    lines.insert(lines.end(), changes);
+    return defaultFileWith(lines);
 }
 
 std::string fourteenLines() {
@@ -125,20 +120,17 @@ TEST_F(ClockTest, TolerantReadingOfHandEditedFiles) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        TempFolder other;
-        NullRuntime runtime;
-        runtime.directory_ = other.path();
-        writeBytes(other.path() / "tl_options.txt", row.bytes);
-        Program p(runtime);
-        p.start();
-        EXPECT_EQ(p.mainForm().settings.hText, 48);
-        EXPECT_EQ(runtime.window("frmMain").top, 500);
-        EXPECT_FALSE(fs::exists(other.path() / "tl_options.txt.bak"));
+        HeadlessProgram other;
+        other.givenFile(row.bytes);
+        frmMain& clock = other.start().mainForm();
+        EXPECT_EQ(clock.settings.hText, 48);
+        EXPECT_EQ(other.clockWindow().top, 500);
+        EXPECT_FALSE(fs::exists(other.folder.path() / "tl_options.txt.bak"));
         // The next write restores the fixed headers and drops anything else.
-        p.mainForm().settings.posT = 500;
-        p.mainForm().settings.posL = 800;
-        p.mainForm().writeFile();
-        EXPECT_EQ(readBytes(other.path() / "tl_options.txt"), kDefaultFile);
+        clock.settings.posT = 500;
+        clock.settings.posL = 800;
+        clock.writeFile();
+        EXPECT_EQ(other.fileBytes(), kDefaultFile);
     }
 }
 
@@ -153,20 +145,15 @@ TEST_F(ClockTest, FlagsAreStoredAsReadAndTestedTwoWays) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE("'" + row.topFlag + "' '" + row.secondsFlag + "'");
-        TempFolder other;
-        NullRuntime runtime;
-        runtime.directory_ = other.path();
-        std::string bytes = defaultFileWith(13, row.topFlag);
-        bytes = bytes.substr(0, bytes.size() - 3) + row.secondsFlag + "\r\n";
-        writeBytes(other.path() / "tl_options.txt", bytes);
-        Program p(runtime);
-        p.start();
-        EXPECT_EQ(p.mainForm().settings.onTheTop, row.topFlag);
-        EXPECT_EQ(p.mainForm().settings.Secondes, row.secondsFlag);
-        EXPECT_EQ(runtime.window("frmMain").topmost, row.topmost);
-        EXPECT_EQ(runtime.window("frmMain").width, row.width);
-        p.mainForm().writeFile();
-        EXPECT_EQ(splitLines(readBytes(other.path() / "tl_options.txt"), 15)[12], row.topFlag);
+        HeadlessProgram other;
+        other.givenFile(defaultFileWith({{13, row.topFlag}, {15, row.secondsFlag}}));
+        frmMain& clock = other.start().mainForm();
+        EXPECT_EQ(clock.settings.onTheTop, row.topFlag);
+        EXPECT_EQ(clock.settings.Secondes, row.secondsFlag);
+        EXPECT_EQ(other.clockWindow().topmost, row.topmost);
+        EXPECT_EQ(other.clockWindow().width, row.width);
+        clock.writeFile();
+        EXPECT_EQ(lineOf(other.fileBytes(), 13), row.topFlag);
     }
 }
 
@@ -175,7 +162,7 @@ TEST_F(ClockTest, NegativeOpacityRoundTrips) {
     start();
     EXPECT_EQ(clock().settings.Trans, -5);
     clock().writeFile();
-    EXPECT_EQ(splitLines(fileBytes(), 15)[1], "-5");
+    EXPECT_EQ(lineOf(fileBytes(), 2), "-5");
 }
 
 TEST_F(ClockTest, WindowThatRefusesToMoveSendsTheReaderToItsDefaults) {

@@ -19,7 +19,7 @@ std::vector<std::string> functions(const NullUser32& user32) {
 TEST_F(ClockTest, LoadTitlesColoursAndLayersTheWindowThenShowsIt) {
     start();
     NullWindowState& w = clockWindow();
-    EXPECT_EQ(w.caption, "Talvorin V1.1.8");
+    EXPECT_EQ(w.caption, "Talvorin V" TALVORIN_VERSION_TEXT);
     EXPECT_EQ(w.backColor, 8339456u);  // 0x7F4000, the default dark blue
     EXPECT_TRUE(w.visible);
     EXPECT_EQ(w.operations.back(), "show");
@@ -50,13 +50,10 @@ TEST_F(ClockTest, OpacityOutsideTheByteRangeLeavesOnlyTheColourKey) {
                 {"255", kLwaAlpha, 255}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.trans);
-        TempFolder other;
-        NullRuntime runtime;
-        runtime.directory_ = other.path();
-        writeBytes(other.path() / "tl_options.txt", defaultFileWith(2, row.trans));
-        Program p(runtime);
-        p.start();
-        NullWindowState& w = runtime.window("frmMain");
+        HeadlessProgram other;
+        other.givenFile(defaultFileWith(2, row.trans));
+        other.start();
+        NullWindowState& w = other.clockWindow();
         EXPECT_EQ(w.layeredFlags, row.flags);
         EXPECT_EQ(w.layeredAlpha, row.alpha);
         if (row.flags == kLwaColorKey) {
@@ -100,13 +97,9 @@ TEST(SetTransparency, ReportsAppliedOutOfRangeOrFailed) {
     }
 }
 
-TEST(SetTransparency, KeepsOtherStyleBitsAndReplacesTheOpacity) {
-    NullRuntime rt;
-    TempFolder folder;
-    rt.directory_ = folder.path();
-    Program p(rt);
-    p.start();
-    NullWindowState& w = rt.window("frmMain");
+TEST_F(ClockTest, SetTransparencyKeepsOtherStyleBitsAndReplacesTheOpacity) {
+    start();
+    NullWindowState& w = clockWindow();
     w.exStyle = 0x8 | kWsExLayered;
     EXPECT_EQ(setTransparency(rt.user32(), w.hwnd, 40, rt), 0);
     EXPECT_EQ(w.exStyle, 0x8 | kWsExLayered);

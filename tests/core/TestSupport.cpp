@@ -5,6 +5,8 @@
 #include <iterator>
 #include <random>
 
+#include "settings/OptionsFile.h"
+
 namespace fs = std::filesystem;
 
 namespace talvorin::testing {
@@ -55,7 +57,7 @@ std::string crlf(std::initializer_list<std::string> lines) {
     return text;
 }
 
-std::string defaultFileWith(std::initializer_list<std::pair<int, std::string>> changes) {
+std::string defaultFileWith(const std::vector<std::pair<int, std::string>>& changes) {
     std::string result;
     std::size_t start = 0;
     for (int line = 1; line <= 15; ++line) {
@@ -69,14 +71,27 @@ std::string defaultFileWith(std::initializer_list<std::pair<int, std::string>> c
     return result;
 }
 
-ClockTest::ClockTest() {
+std::string lineOf(const std::string& bytes, int number, std::source_location where) {
+    const std::size_t wanted = number > 0 ? static_cast<std::size_t>(number) : 0;
+    const std::vector<std::string> lines = splitLines(bytes, wanted);
+    if (wanted == 0 || lines.size() < wanted) {
+        ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line()))
+            << "no line " << number << " in " << lines.size()
+            << " lines: " << ::testing::PrintToString(bytes);
+        return "";
+    }
+    return lines[wanted - 1];
+}
+
+HeadlessProgram::HeadlessProgram() {
     rt.directory_ = folder.path();
     rt.now_ = {std::chrono::year{2026} / 12 / 6, 14, 5, 9};
 }
 
-void ClockTest::start() {
+Program& HeadlessProgram::start() {
     program = std::make_unique<Program>(rt);
     program->start();
+    return *program;
 }
 
 }  // namespace talvorin::testing

@@ -6,7 +6,10 @@
 
 #include <filesystem>
 #include <memory>
+#include <source_location>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "clock/frmMain.h"
 #include "dialog/frmParam.h"
@@ -32,23 +35,31 @@ std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 // Joins lines, each ended by CR LF.
 std::string crlf(std::initializer_list<std::string> lines);
-// The default file with some lines (numbered from 1) replaced.
-std::string defaultFileWith(std::initializer_list<std::pair<int, std::string>> changes);
+// The default file with some lines (numbered from 1) replaced; of two
+// changes to one line the later wins.
+std::string defaultFileWith(const std::vector<std::pair<int, std::string>>& changes);
 inline std::string defaultFileWith(int number, const std::string& text) {
     return defaultFileWith({{number, text}});
 }
+// Line `number` (from 1) of a file's bytes. A missing line fails the calling
+// test and reads as "", so a fault that shortens the file cannot crash the
+// whole test binary.
+std::string lineOf(const std::string& bytes, int number,
+                   std::source_location where = std::source_location::current());
 
 extern const std::string kDefaultFile;
 
-class ClockTest : public ::testing::Test {
-  protected:
-    ClockTest();
+// The program over the headless runtime, in a private folder, with the wall
+// clock at 2026-12-06 14:05:09. A table-driven test makes one per row.
+struct HeadlessProgram {
+    HeadlessProgram();
 
     std::filesystem::path optionsFile() const { return folder.path() / "tl_options.txt"; }
     std::string fileBytes() const { return readBytes(optionsFile()); }
     void givenFile(const std::string& bytes) { writeBytes(optionsFile(), bytes); }
 
-    void start();
+    // Creates the program and starts it, as the executable's main does.
+    Program& start();
     frmMain& clock() { return program->mainForm(); }
     NullWindowState& clockWindow() { return rt.window("frmMain"); }
     NullControlState& clockControl(const std::string& name) {
@@ -59,5 +70,7 @@ class ClockTest : public ::testing::Test {
     NullRuntime rt;
     std::unique_ptr<Program> program;
 };
+
+class ClockTest : public ::testing::Test, protected HeadlessProgram {};
 
 }  // namespace talvorin::testing

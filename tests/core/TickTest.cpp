@@ -57,8 +57,8 @@ TEST_F(ClockTest, FirstTickAfterAFallbackSavesTheRealPosition) {
     rt.tick("frmMain");
     EXPECT_EQ(clock().settings.posT, 1234);
     EXPECT_EQ(clock().settings.posL, 4321);
-    EXPECT_EQ(splitLines(fileBytes(), 15)[7], "1234");
-    EXPECT_EQ(splitLines(fileBytes(), 15)[8], "4321");
+    EXPECT_EQ(lineOf(fileBytes(), 8), "1234");
+    EXPECT_EQ(lineOf(fileBytes(), 9), "4321");
 }
 
 TEST_F(ClockTest, TicksWriteOnlyAfterAMoveAndOncePerMove) {
@@ -75,14 +75,14 @@ TEST_F(ClockTest, TicksWriteOnlyAfterAMoveAndOncePerMove) {
 
     rt.moveByUser("frmMain", 500, 900);  // only the left changes
     rt.tick("frmMain");
-    EXPECT_EQ(splitLines(fileBytes(), 15)[8], "900");
+    EXPECT_EQ(lineOf(fileBytes(), 9), "900");
     fs::remove(optionsFile());
     rt.tick("frmMain");
     EXPECT_FALSE(fs::exists(optionsFile()));
 
     rt.moveByUser("frmMain", 60, 900);
     rt.tick("frmMain");
-    EXPECT_EQ(splitLines(fileBytes(), 15)[7], "60");
+    EXPECT_EQ(lineOf(fileBytes(), 8), "60");
 }
 
 TEST_F(ClockTest, ThePositionTheWindowReportsIsWhatIsSaved) {
@@ -93,7 +93,7 @@ TEST_F(ClockTest, ThePositionTheWindowReportsIsWhatIsSaved) {
     rt.tick("frmMain");
     EXPECT_EQ(clock().settings.posT, 510);
     EXPECT_EQ(clock().settings.posL, 810);
-    EXPECT_EQ(splitLines(fileBytes(), 15)[7], "510");
+    EXPECT_EQ(lineOf(fileBytes(), 8), "510");
 }
 
 TEST_F(ClockTest, PositionsAreRoundedHalfToEven) {

@@ -9,7 +9,7 @@ write_options "entete" 200 "" 10 20 30 "-" 1500 3000 "" 48 "" 1 "" 1
 start_program
 id=$(wait_window '^Talvorin V')
 
-check "caption" '"Talvorin V1.1.8"' "$(property "$id" _NET_WM_NAME)"
+check "caption" "\"Talvorin V${TALVORIN_VERSION:?set by CTest}\"" "$(property "$id" _NET_WM_NAME)"
 # 3368 x 2152 twips: 224.5 and 143.5 pixels, rounded to the nearest.
 check "outer place and size" "200 100 225 143" "$(geometry "$id")"
 extents=$(property "$id" _NET_FRAME_EXTENTS)

@@ -2,6 +2,8 @@
 
 #include <thread>
 
+#include "platform/win32/ScopedWin.h"
+
 namespace wine_test {
 
 bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
@@ -151,8 +153,10 @@ void typeDigits(const std::string& digits) {
 bool saveScreenshot(const RECT& area, const std::wstring& path) {
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return false;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
+    using talvorin::win32::MemoryDC, talvorin::win32::ScopedBitmap, talvorin::win32::SelectedObject,
+        talvorin::win32::WindowDC;
+    const WindowDC screen(nullptr);
+    const MemoryDC memory(screen.get());
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -160,13 +164,15 @@ bool saveScreenshot(const RECT& area, const std::wstring& path) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const ScopedBitmap bitmap(
+        CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     bool saved = false;
     if (bitmap) {
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-        GdiFlush();
-        SelectObject(memory, previous);
+        {
+            const SelectedObject copiedInto(memory.get(), bitmap.get());
+            BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+            GdiFlush();
+        }
         const DWORD rowBytes = static_cast<DWORD>((width * 3 + 3) & ~3);
         const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
         BITMAPFILEHEADER file{};
@@ -183,10 +189,7 @@ bool saveScreenshot(const RECT& area, const std::wstring& path) {
                     WriteFile(out, bits, imageBytes, &written, nullptr);
             CloseHandle(out);
         }
-        DeleteObject(bitmap);
     }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return saved;
 }
 

@@ -10,6 +10,7 @@
 
 #include "clock/frmMainDesign.h"
 #include "dialog/frmParamDesign.h"
+#include "platform/win32/ScopedWin.h"
 #include "platform/win32/WindowNames.h"
 
 namespace wine_test {
@@ -92,10 +93,8 @@ std::string optionsText(int trans, int red, int green, int blue, long long top, 
 // --- Units -------------------------------------------------------------------
 
 int displayDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    const talvorin::win32::WindowDC screen(nullptr);
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
 int pixels(double twips) {

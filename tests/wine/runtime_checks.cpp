@@ -11,6 +11,7 @@
 #include "base/Error.h"
 #include "clock/frmMainDesign.h"
 #include "dialog/frmParamDesign.h"
+#include "platform/Runtime.h"
 #include "platform/win32/BoundUser32.h"
 #include "platform/win32/FrenchMessageBox.h"
 #include "platform/win32/LocalClock.h"
@@ -183,13 +184,13 @@ void messageBoxChecks(Report& r) {
             2s);
         SendMessageW(childWithText(box, L"Button", L"OK"), BM_CLICK, 0, 0);
     });
-    const int code =
-        talvorin::win32::showFrenchMessageBox("Des valeurs sont non conformes", 48, "Talvorin");
+    const int code = talvorin::win32::showFrenchMessageBox("Des valeurs sont non conformes",
+                                                           talvorin::vbExclamation, "Talvorin");
     answer.join();
     std::string shown;
     for (const auto& text : seen) shown.append("[").append(utf8(text)).append("]");
-    r.equal(shown, "[OK]", "style 48 shows one button, OK");
-    r.equal(code, 1, "OK answers 1");
+    r.equal(shown, "[OK]", "vbExclamation shows one button, OK");
+    r.equal(code, talvorin::vbOK, "OK answers vbOK");
 }
 
 // The resources of talvorin.exe itself, as Explorer and Windows read them.
@@ -203,9 +204,10 @@ void resourceChecks(Report& r, const std::wstring& appDir) {
         !block.empty() &&
         GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()) &&
         VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &size);
-    r.check(
-        read && info->dwFileVersionMS == MAKELONG(1, 1) && info->dwFileVersionLS == MAKELONG(0, 8),
-        "VERSIONINFO reads 1.1.8.0");
+    r.check(read &&
+                info->dwFileVersionMS == MAKELONG(TALVORIN_VERSION_MINOR, TALVORIN_VERSION_MAJOR) &&
+                info->dwFileVersionLS == MAKELONG(0, TALVORIN_VERSION_REVISION),
+            "VERSIONINFO reads " TALVORIN_VERSION_TEXT ".0");
 
     HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!r.check(module != nullptr, "talvorin.exe loads as data")) return;

@@ -18,7 +18,7 @@ namespace {
 
 using talvorin::win32::kFormClass;
 
-constexpr const wchar_t* kClockTitle = L"Talvorin V1.1.8";
+constexpr const wchar_t* kClockTitle = L"Talvorin V" TALVORIN_VERSION_TEXT;
 constexpr const wchar_t* kDialogTitle = L"Talvorin - Paramètres";
 
 bool hasStyle(HWND hwnd, LONG bits) {
@@ -30,7 +30,8 @@ bool hasExStyle(HWND hwnd, LONG bits) {
 
 HWND waitForClock(Context& c, const RunningProgram& program) {
     HWND clock = waitForWindow(program.pid(), kFormClass, kClockTitle, 15s);
-    c.report.check(clock != nullptr, "the clock window shows, captioned \"Talvorin V1.1.8\"");
+    c.report.check(clock != nullptr,
+                   "the clock window shows, captioned \"Talvorin V" TALVORIN_VERSION_TEXT "\"");
     return clock;
 }
 

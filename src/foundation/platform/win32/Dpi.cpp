@@ -1,5 +1,7 @@
 #include "platform/win32/Dpi.h"
 
+#include "platform/win32/ScopedWin.h"
+
 namespace talvorin::win32 {
 
 namespace {
@@ -13,9 +15,8 @@ Fn user32Function(const char* name) {
 }
 
 UINT screenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen) ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
     return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/win32/FontFaces.h"
 
+#include "platform/win32/ScopedWin.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WinApi.h"
 
@@ -20,9 +21,8 @@ bool faceInstalled(const std::wstring& face) {
     query.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(query.lfFaceName, face.c_str(), LF_FACESIZE);
     bool found = false;
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &query, noteFound, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    EnumFontFamiliesExW(screen.get(), &query, noteFound, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "base/Error.h"
 #include "base/Twips.h"
@@ -13,21 +14,25 @@ namespace talvorin::win32 {
 
 namespace {
 
+// The metrics of `font` on the screen; all zero when they cannot be measured.
+TEXTMETRICW measuredMetrics(HFONT font) {
+    const WindowDC screen(nullptr);
+    const SelectedObject measured(screen.get(), font);
+    TEXTMETRICW metrics{};
+    if (!GetTextMetricsW(screen.get(), &metrics)) metrics = TEXTMETRICW{};
+    return metrics;
+}
+
 // A TrueType face drawn narrower than designed: the same height, each
 // character's width scaled (lfWidth is the average character width).
-HFONT createCondensed(LOGFONTW lf, double widthScale) {
-    HFONT font = CreateFontIndirectW(&lf);
+ScopedFont createCondensed(LOGFONTW lf, double widthScale) {
+    ScopedFont font(CreateFontIndirectW(&lf));
     if (widthScale == 1.0 || !font) return font;
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
-    TEXTMETRICW metrics{};
-    const bool measured = GetTextMetricsW(screen, &metrics) != 0;
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    if (!measured || metrics.tmAveCharWidth <= 0) return font;
-    DeleteObject(font);
+    const TEXTMETRICW metrics = measuredMetrics(font.get());
+    if (metrics.tmAveCharWidth <= 0) return font;
     lf.lfWidth = std::max<LONG>(1, std::lround(metrics.tmAveCharWidth * widthScale));
-    return CreateFontIndirectW(&lf);
+    font.reset(CreateFontIndirectW(&lf));
+    return font;
 }
 
 LONG fontHeight(double points, UINT dpi) {
@@ -77,10 +82,6 @@ FormLabel::FormLabel(const ControlDesign& design, int id, FontFaces& faces)
     if (design.font && design.font->points > 0) points_ = design.font->points;
 }
 
-FormLabel::~FormLabel() {
-    if (ownFont_) DeleteObject(ownFont_);
-}
-
 const wchar_t* FormLabel::windowClass() const {
     return paintedByForm() ? kLabelClass : L"STATIC";
 }
@@ -123,8 +124,8 @@ void FormLabel::applyDpi(const FormMetrics& metrics) {
 void FormLabel::rebuildFont() {
     if (!hwnd_) return;
     const auto& designed = design().font;
-    HFONT old = ownFont_;
-    ownFont_ = nullptr;
+    // The old font goes only after the control has the new one.
+    const ScopedFont old = std::move(ownFont_);
     if (designed || points_) {
         LOGFONTW lf = metrics_.messageFont;
         double widthScale = 1.0;
@@ -141,7 +142,6 @@ void FormLabel::rebuildFont() {
         ownFont_ = createCondensed(lf, widthScale);
     }
     if (!paintedByForm()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
-    if (old) DeleteObject(old);
 }
 
 void FormLabel::redraw() const {
@@ -154,12 +154,11 @@ void FormLabel::redraw() const {
 
 void FormLabel::draw(HDC dc) const {
     RECT r = pixelRect(metrics_.dpi);
-    HGDIOBJ previous = SelectObject(dc, font());
+    const SelectedObject chosen(dc, font());
     SetTextColor(dc, textColor().value_or(GetSysColor(COLOR_BTNTEXT)));
     SetBkMode(dc, TRANSPARENT);
     const UINT align = design().align == TextAlign::Right ? DT_RIGHT : DT_LEFT;
     DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &r, align | DT_TOP | DT_WORDBREAK);
-    SelectObject(dc, previous);
 }
 
 // --- EditBox -----------------------------------------------------------------

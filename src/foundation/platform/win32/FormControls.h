@@ -9,6 +9,7 @@
 #include "platform/Controls.h"
 #include "platform/Design.h"
 #include "platform/win32/FontFaces.h"
+#include "platform/win32/ScopedWin.h"
 #include "platform/win32/WinApi.h"
 
 namespace talvorin::win32 {
@@ -55,7 +56,6 @@ class FormControl {
 class FormLabel final : public FormControl, public Label {
   public:
     FormLabel(const ControlDesign& design, int id, FontFaces& faces);
-    ~FormLabel() override;
 
     void setCaption(const std::string& text) override;
     void setFontSize(double points) override;
@@ -74,13 +74,13 @@ class FormLabel final : public FormControl, public Label {
   private:
     void rebuildFont();
     void redraw() const;
-    HFONT font() const { return ownFont_ ? ownFont_ : metrics_.messageFontHandle; }
+    HFONT font() const { return ownFont_ ? ownFont_.get() : metrics_.messageFontHandle; }
 
     FontFaces& faces_;
     std::wstring text_;
     std::optional<double> points_;  // none: the design's or the dialog font's size
     FormMetrics metrics_{};
-    HFONT ownFont_ = nullptr;
+    ScopedFont ownFont_;
 };
 
 class EditBox final : public FormControl, public TextBox {

@@ -96,7 +96,7 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Win32Form::paintScene(HDC dc) const {
     RECT client;
     GetClientRect(hwnd_, &client);
-    FillRect(dc, &client, backBrush_);
+    FillRect(dc, &client, backBrush_.get());
     for (const FormLabel* label : labels_)
         if (label->paintedByForm()) label->draw(dc);
 }
@@ -107,7 +107,7 @@ LRESULT Win32Form::colorControl(HDC dc, HWND control) {
     for (const FormLabel* label : labels_)
         if (label->hwnd() == control) text = label->textColor().value_or(text);
     SetTextColor(dc, text);
-    return reinterpret_cast<LRESULT>(backBrush_);
+    return reinterpret_cast<LRESULT>(backBrush_.get());
 }
 
 // --- Mouse: clicks, and drags of a window without a title bar ----------------

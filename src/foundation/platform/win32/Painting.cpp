@@ -1,25 +1,20 @@
 #include "platform/win32/Painting.h"
 
+#include "platform/win32/ScopedWin.h"
 #include "platform/win32/WindowNames.h"
 
 namespace talvorin::win32 {
 
 void paintBuffered(HWND hwnd, const std::function<void(HDC)>& paint) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    const PaintDC window(hwnd);
     RECT client;
     GetClientRect(hwnd, &client);
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    if (memory && bitmap) {
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        paint(memory);
-        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, previous);
-    }
-    if (bitmap) DeleteObject(bitmap);
-    if (memory) DeleteDC(memory);
-    EndPaint(hwnd, &ps);
+    const MemoryDC memory(window.get());
+    const ScopedBitmap bitmap(CreateCompatibleBitmap(window.get(), client.right, client.bottom));
+    if (!memory || !bitmap) return;
+    const SelectedObject drawnInto(memory.get(), bitmap.get());
+    paint(memory.get());
+    BitBlt(window.get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
 }
 
 namespace {

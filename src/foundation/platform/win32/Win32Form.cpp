@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/Error.h"
 #include "base/Twips.h"
@@ -57,8 +58,6 @@ Win32Form::~Win32Form() {
         forgetWindow();
         DestroyWindow(hwnd);
     }
-    if (messageFont_) DeleteObject(messageFont_);
-    if (backBrush_) DeleteObject(backBrush_);
 }
 
 void Win32Form::forgetWindow() {
@@ -90,7 +89,7 @@ void Win32Form::createWindow() {
 
     dpi_ = dpiForWindow(hwnd_);
     LOGFONTW font = messageFont(dpi_);
-    messageFont_ = CreateFontIndirectW(&font);
+    messageFont_.reset(CreateFontIndirectW(&font));
     const RECT client{0, 0, pixelsFromTwips(design_.clientWidth, dpi_),
                       pixelsFromTwips(design_.clientHeight, dpi_)};
     const RECT outer = outerRectForClient(client, style_, exStyle_, dpi_);
@@ -98,7 +97,7 @@ void Win32Form::createWindow() {
 }
 
 FormMetrics Win32Form::metrics() const {
-    return FormMetrics{dpi_, messageFont(dpi_), messageFont_};
+    return FormMetrics{dpi_, messageFont(dpi_), messageFont_.get()};
 }
 
 void Win32Form::createControls() {
@@ -139,12 +138,12 @@ void Win32Form::createControls() {
 
 void Win32Form::applyDpi(UINT dpi) {
     dpi_ = dpi;
-    HFONT old = messageFont_;
     LOGFONTW font = messageFont(dpi_);
-    messageFont_ = CreateFontIndirectW(&font);
+    ScopedFont old = std::move(messageFont_);
+    messageFont_.reset(CreateFontIndirectW(&font));
     const FormMetrics m = metrics();
     for (auto& c : controls_) c->applyDpi(m);
-    if (old) DeleteObject(old);
+    old.reset();  // only now no control uses it any more
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -214,9 +213,7 @@ void Win32Form::setCaption(const std::string& text) {
 void Win32Form::setBackColor(uint32_t rgb) {
     live();
     backColor_ = rgb;
-    HBRUSH old = backBrush_;
-    backBrush_ = CreateSolidBrush(static_cast<COLORREF>(rgb));  // packed RGB is a COLORREF
-    if (old) DeleteObject(old);
+    backBrush_.reset(CreateSolidBrush(static_cast<COLORREF>(rgb)));  // packed RGB is a COLORREF
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -14,6 +14,7 @@
 #include "platform/Form.h"
 #include "platform/win32/FormControls.h"
 #include "platform/win32/FormTimer.h"
+#include "platform/win32/ScopedWin.h"
 #include "platform/win32/WinApi.h"
 
 namespace talvorin::win32 {
@@ -90,8 +91,8 @@ class Win32Form final : public FormView {
     DWORD exStyle_ = 0;
     UINT dpi_ = 96;
     uint32_t backColor_;
-    HBRUSH backBrush_ = nullptr;
-    HFONT messageFont_ = nullptr;
+    ScopedBrush backBrush_;
+    ScopedFont messageFont_;
     std::vector<std::unique_ptr<FormControl>> controls_;  // design order
     std::vector<FormLabel*> labels_;                      // design order
     std::vector<std::unique_ptr<FormTimer>> timers_;
