@@ -41,7 +41,8 @@ int answer(int style, const std::function<void(QMessageBox&)>& act, Seen& seen,
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
+        // Up and holding the focus: the keys below go to the focused button.
+        if (!box || !box->isVisible() || !QApplication::focusWidget()) return;
         poll.stop();
         seen.buttons = buttonsLeftToRight(*box);
         seen.focused = QApplication::focusWidget()
@@ -55,13 +56,6 @@ int answer(int style, const std::function<void(QMessageBox&)>& act, Seen& seen,
     });
     poll.start();
     return showMessageBox(prompt, style, title);
-}
-
-std::function<void(QMessageBox&)> clickButton(const QString& label) {
-    return [label](QMessageBox& box) {
-        for (auto* b : box.buttons())
-            if (b->text() == label) QTest::mouseClick(b, Qt::LeftButton);
-    };
 }
 
 std::function<void(QMessageBox&)> pressKeys(QList<Qt::Key> keys) {
@@ -81,15 +75,12 @@ class MessageBoxTest : public QObject {
         QTest::addColumn<std::function<void(QMessageBox&)>>("act");
         QTest::addColumn<int>("expected");
 
-        QTest::newRow("Oui") << vbYesNoCancel << clickButton("Oui") << vbYes;
-        QTest::newRow("Non") << vbYesNoCancel << clickButton("Non") << vbNo;
-        QTest::newRow("Annuler") << vbYesNoCancel << clickButton("Annuler") << vbCancel;
+        // The buttons' own clicks are in the runtime conformance checks.
         QTest::newRow("Escape cancels") << vbYesNoCancel << pressKeys({Qt::Key_Escape}) << vbCancel;
         QTest::newRow("Enter takes the default")
             << vbYesNoCancel << pressKeys({Qt::Key_Return}) << vbYes;
         QTest::newRow("Tab then Space is Non")
             << vbYesNoCancel << pressKeys({Qt::Key_Tab, Qt::Key_Space}) << vbNo;
-        QTest::newRow("OK with the exclamation mark") << vbExclamation << clickButton("OK") << vbOK;
         QTest::newRow("Escape on an OK box")
             << vbInformation << pressKeys({Qt::Key_Escape}) << vbOK;
     }

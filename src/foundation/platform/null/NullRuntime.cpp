@@ -6,6 +6,7 @@
 #include "NullForm.h"
 #include "base/Error.h"
 #include "base/Twips.h"
+#include "platform/MessageBoxStyle.h"
 
 namespace talvorin {
 
@@ -36,6 +37,13 @@ std::unique_ptr<FormView> NullRuntime::createForm(const FormDesign& design, Form
 int NullRuntime::msgBox(const std::string& prompt, int style, const std::string& title) {
     messageBoxes.push_back({prompt, style, title});
     if (whileMessageBoxOpen) whileMessageBoxOpen(messageBoxes.back());
+    if (!pressedButtons.empty()) {
+        const std::string label = pressedButtons.front();
+        pressedButtons.pop_front();
+        for (const MessageButton& b : messageBoxLayout(style).buttons)
+            if (b.label == label) return b.answer;
+        throw RuntimeError(ErrorCode::InvalidProcedureCall, "the box has no button " + label);
+    }
     if (answers.empty()) return (style & 0xF) == vbYesNoCancel ? vbNo : vbOK;
     const int answer = answers.front();
     answers.pop_front();
@@ -152,6 +160,22 @@ void NullRuntime::release(const std::string& form, PixelPoint screen) {
 void NullRuntime::tick(const std::string& form, const std::string& timer) {
     NullWindowState& w = window(form);
     if (w.controls.at(timer).enabled) w.sink->deliver([&](FormEvents& e) { e.onTimer(timer); });
+}
+
+void NullRuntime::elapse(std::chrono::milliseconds duration) {
+    const auto from = elapsed_;
+    elapsed_ += duration;
+    // A copy: a tick's handler may open another window.
+    const auto windows = windows_;
+    for (const auto& w : windows)
+        for (auto& [name, c] : w->controls) {
+            if (c.design.kind != ControlKind::Timer || c.design.intervalMs <= 0) continue;
+            const std::string& timer = name;
+            const auto boundaries =
+                elapsed_.count() / c.design.intervalMs - from.count() / c.design.intervalMs;
+            for (auto i = boundaries; i > 0 && c.enabled; --i)
+                w->sink->deliver([&timer](FormEvents& e) { e.onTimer(timer); });
+        }
 }
 
 void NullRuntime::closeByUser(const std::string& form) {

@@ -5,6 +5,7 @@
 // fail, or make a window report a position other than the one it was given.
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <map>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Twips.h"
 #include "platform/EventSink.h"
 #include "platform/Runtime.h"
 
@@ -98,11 +100,17 @@ class NullRuntime final : public Runtime {
     std::filesystem::path directory_;
     LocalTime now_{};
     std::deque<int> answers;  // message-box answers, in order
+    // Buttons pressed by their label, taken before `answers`; a label the box
+    // does not show raises InvalidProcedureCall.
+    std::deque<std::string> pressedButtons;
     std::function<void(const NullMessageBox&)> whileMessageBoxOpen;
     std::vector<std::function<void()>> pendingEvents;      // run by the next doEvents
     std::set<std::string, std::less<>> failingOperations;  // e.g. "setTop", "setWidth"
-    // What a window reports for a position it was given (pixel rounding, say).
-    std::function<double(double)> reportedPosition = [](double twips) { return twips; };
+    // What a window reports for a position it was given: by default the
+    // pixel it stands on at 96 dpi, as a real window would.
+    std::function<double(double)> reportedPosition = [](double twips) {
+        return twipsFromPixels(pixelsFromTwips(twips, 96), 96);
+    };
 
     // What happened.
     std::vector<NullMessageBox> messageBoxes;
@@ -126,6 +134,9 @@ class NullRuntime final : public Runtime {
     void movePointer(const std::string& form, PixelPoint screen);
     void release(const std::string& form, PixelPoint screen);
     void tick(const std::string& form, const std::string& timer = "Timer1");
+    // Lets simulated time pass: every running timer of a live window ticks
+    // once for each boundary of its interval crossed.
+    void elapse(std::chrono::milliseconds duration);
     void closeByUser(const std::string& form);
     void type(const std::string& form, const std::string& box, const std::string& text);
     void setCheck(const std::string& form, const std::string& box, int value);
@@ -135,6 +146,7 @@ class NullRuntime final : public Runtime {
     PointerEvent pointerEvent(NullWindowState& w, PixelPoint screen) const;
     NullUser32 user32_;
     std::vector<std::shared_ptr<NullWindowState>> windows_;
+    std::chrono::milliseconds elapsed_{0};
     Hwnd nextHandle_ = 0x10010;
 };
 

@@ -134,19 +134,25 @@ void QtForm::unload() {
     release();
 }
 
+// The adapters outlive an unload until the view goes, but their controls
+// belong to the unloaded form: asking for one is an error, as on Windows.
 Label& QtForm::label(std::string_view name) {
+    alive();
     return find(labels_, name, "label");
 }
 
 TextBox& QtForm::textBox(std::string_view name) {
+    alive();
     return find(textBoxes_, name, "text box");
 }
 
 CheckBox& QtForm::checkBox(std::string_view name) {
+    alive();
     return find(checkBoxes_, name, "check box");
 }
 
 Timer& QtForm::timer(std::string_view name) {
+    alive();
     return find(timers_, name, "timer");
 }
 

@@ -1,0 +1,42 @@
+// The checks every runtime passes, here on the headless runtime, with
+// simulated time and scripted message-box buttons.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "RuntimeConformance.h"
+#include "platform/null/NullRuntime.h"
+
+namespace talvorin {
+namespace {
+
+struct NullHarness final : conformance::ConformanceHarness {
+    NullRuntime rt;
+    int checks = 0;
+
+    Runtime& runtime() override { return rt; }
+    void pump(std::chrono::milliseconds duration) override {
+        rt.elapse(duration);
+        rt.doEvents();
+    }
+    void answerNextMessageBox(const std::string& label) override {
+        rt.pressedButtons.push_back(label);
+    }
+    double dpi(FormView&) override { return 96; }
+    void check(bool ok, const std::string& what) override {
+        ++checks;
+        EXPECT_TRUE(ok) << what;
+    }
+    void note(const std::string& text) override { std::printf("  %s\n", text.c_str()); }
+};
+
+TEST(RuntimeConformance, HeadlessRuntime) {
+    NullHarness h;
+    conformance::runRuntimeConformance(h);
+    EXPECT_GE(h.checks, 40);
+    EXPECT_TRUE(h.rt.pressedButtons.empty()) << "every scripted button was pressed";
+    EXPECT_EQ(h.rt.errorTrace, std::vector<std::string>{"conformance: a line the test expects"});
+}
+
+}  // namespace
+}  // namespace talvorin
