@@ -14,6 +14,7 @@
 #include "platform/win32/BoundUser32.h"
 #include "platform/win32/FrenchMessageBox.h"
 #include "platform/win32/LocalClock.h"
+#include "platform/win32/ModuleInfo.h"
 #include "platform/win32/SafeDllSearch.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Runtime.h"
@@ -210,6 +211,9 @@ void resourceChecks(Report& r, const std::wstring& appDir) {
 
     HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!r.check(module != nullptr, "talvorin.exe loads as data")) return;
+    const auto own = talvorin::win32::moduleVersion(module);
+    r.check(own && own->major == 1 && own->minor == 1 && own->revision == 8,
+            "the runtime reads 1.1.8 from VERSIONINFO without version.dll");
     auto resource = [&](LPCWSTR type, LPCWSTR name) -> std::string {
         HRSRC found = FindResourceW(module, name, type);
         if (!found) return {};

@@ -13,19 +13,16 @@
 // clang-format off
 #include "platform/win32/WinApi.h"
 #include <commctrl.h>
-#include <shellapi.h>
+#include <cstdlib>
 // clang-format on
 
 namespace {
 
-// The arguments after the program's name, split as the C runtime would, in UTF-8.
+// The arguments after the program's name, as the C runtime split them, in
+// UTF-8. Not CommandLineToArgvW: shell32 would be one more import.
 std::vector<std::string> arguments() {
     std::vector<std::string> result;
-    int count = 0;
-    if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count)) {
-        for (int i = 1; i < count; ++i) result.push_back(talvorin::win32::narrow(argv[i]));
-        LocalFree(argv);
-    }
+    for (int i = 1; i < __argc; ++i) result.push_back(talvorin::win32::narrow(__wargv[i]));
     return result;
 }
 
