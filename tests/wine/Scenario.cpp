@@ -15,8 +15,9 @@
 
 namespace wine_test {
 
-RunningProgram::RunningProgram(const std::wstring& appDir) {
+RunningProgram::RunningProgram(const std::wstring& appDir, const std::wstring& arguments) {
     std::wstring command = L"\"" + appDir + L"\\talvorin.exe\"";
+    if (!arguments.empty()) command += L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -43,6 +44,11 @@ bool RunningProgram::exited(std::chrono::milliseconds timeout, DWORD& code) cons
         return false;
     GetExitCodeProcess(process_, &code);
     return true;
+}
+
+void RunningProgram::kill() const {
+    TerminateProcess(process_, 137);
+    WaitForSingleObject(process_, 5000);
 }
 
 // --- Files -------------------------------------------------------------------

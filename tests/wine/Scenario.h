@@ -14,7 +14,7 @@ namespace wine_test {
 // file can only land beside the executable. Killed at the end if still running.
 class RunningProgram {
   public:
-    explicit RunningProgram(const std::wstring& appDir);
+    explicit RunningProgram(const std::wstring& appDir, const std::wstring& arguments = L"");
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
@@ -23,6 +23,8 @@ class RunningProgram {
     DWORD pid() const { return pid_; }
     // True when the process ended within `timeout`; its exit code in `code`.
     bool exited(std::chrono::milliseconds timeout, DWORD& code) const;
+    // Ends the process at once, as a crash or the task manager would.
+    void kill() const;
 
   private:
     HANDLE process_ = nullptr;

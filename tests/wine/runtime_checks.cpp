@@ -18,6 +18,8 @@
 #include "platform/win32/Dpi.h"
 #include "platform/win32/FrenchMessageBox.h"
 #include "platform/win32/LocalClock.h"
+#include "platform/win32/ModuleInfo.h"
+#include "platform/win32/SafeDllSearch.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Runtime.h"
 #include "program/Transparence.h"
@@ -242,6 +244,9 @@ void resourceChecks(Report& r, const std::wstring& appDir) {
 
     HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!r.check(module != nullptr, "talvorin.exe loads as data")) return;
+    const auto own = talvorin::win32::moduleVersion(module);
+    r.check(own && own->major == 1 && own->minor == 1 && own->revision == 8,
+            "the runtime reads 1.1.8 from VERSIONINFO without version.dll");
     auto resource = [&](LPCWSTR type, LPCWSTR name) -> std::string {
         HRSRC found = FindResourceW(module, name, type);
         if (!found) return {};
@@ -268,6 +273,26 @@ void resourceChecks(Report& r, const std::wstring& appDir) {
 
 }  // namespace
 
+// A DLL planted beside the program (this driver sits in the app folder, as
+// talvorin.exe does) loads by its bare name until the search is limited to
+// the system folder, and never after. Last: it changes this process for good.
+void dllSearchChecks(Report& r) {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring planted = self;
+    planted = planted.substr(0, planted.find_last_of(L'\\') + 1) + L"talvorin-planted.dll";
+    if (!r.check(CopyFileW(self, planted.c_str(), FALSE) != FALSE, "a DLL is planted")) return;
+    HMODULE before = LoadLibraryW(L"talvorin-planted.dll");
+    r.check(before != nullptr, "the planted DLL loads by name from the program's folder");
+    if (before) FreeLibrary(before);
+    talvorin::win32::loadDllsFromSystemFolderOnly();
+    HMODULE after = LoadLibraryW(L"talvorin-planted.dll");
+    r.check(after == nullptr, "once limited to the system folder, the planted DLL does not load");
+    if (after) FreeLibrary(after);
+    r.check(LoadLibraryW(L"version.dll") != nullptr, "a system DLL still loads by name");
+    DeleteFileW(planted.c_str());
+}
+
 int wmain(int argc, wchar_t** argv) {
     Report report;
     if (argc > 1) resourceChecks(report, argv[1]);
@@ -288,5 +313,6 @@ int wmain(int argc, wchar_t** argv) {
     MSG quit{};
     report.check(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE,
                  "the message loop ends when the last form has gone");
+    dllSearchChecks(report);
     return report.exitCode();
 }

@@ -298,6 +298,66 @@ void promptAndDialog(Context& c) {
     c.report.equal(code, 0, "exit code");
 }
 
+// --- The command line; one clock per options file -----------------------------
+
+// Visible clocks of any process: a second start must not add one.
+int visibleClocks() {
+    int count = 0;
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            if (IsWindowVisible(hwnd) && className(hwnd) == kFormClass &&
+                windowText(hwnd) == kClockTitle)
+                ++*reinterpret_cast<int*>(param);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// Starts talvorin.exe with `arguments`; true when it ended with `status`
+// within `limit` of its start.
+bool endsWith(Context& c, const std::wstring& arguments, DWORD status,
+              std::chrono::milliseconds limit, const std::string& what) {
+    const auto begin = std::chrono::steady_clock::now();
+    RunningProgram program(c.appDir, arguments);
+    DWORD code = 99;
+    const bool ended = program.exited(5s, code);
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - begin);
+    c.report.note(what + ": ended after " + std::to_string(took.count()) + " ms");
+    return c.report.check(ended && took <= limit,
+                          what + ": ends within " + std::to_string(limit.count()) + " ms") &&
+           c.report.equal(code, status, what + ": exit code");
+}
+
+void commandLineAndSecondStart(Context& c) {
+    DeleteFileW(optionsPath(c).c_str());
+    endsWith(c, L"--version", 0, 2s, "--version");
+    endsWith(c, L"--help", 0, 2s, "--help");
+    endsWith(c, L"--inconnue", 2, 2s, "a wrong option");
+    c.report.equal(visibleClocks(), 0, "the command line opens no clock");
+    c.report.check(GetFileAttributesW(optionsPath(c).c_str()) == INVALID_FILE_ATTRIBUTES,
+                   "the command line creates no options file");
+
+    RunningProgram first(c.appDir);
+    HWND clock = waitForClock(c, first);
+    if (!clock) return;
+    endsWith(c, L"", 0, 1s, "a second start");
+    std::this_thread::sleep_for(300ms);
+    c.report.equal(visibleClocks(), 1, "one clock after a second start");
+
+    ShowWindow(clock, SW_HIDE);
+    c.report.check(!IsWindowVisible(clock), "the clock is hidden from outside");
+    endsWith(c, L"", 0, 1s, "a second start with the clock hidden");
+    c.report.check(waitFor([&] { return IsWindowVisible(clock) != FALSE; }, 2s),
+                   "the second start shows the running clock again");
+    c.report.equal(visibleClocks(), 1, "still one clock");
+
+    first.kill();
+    RunningProgram next(c.appDir);
+    c.report.check(waitForClock(c, next) != nullptr, "a start after the clock was killed runs");
+}
+
 }  // namespace
 
 }  // namespace wine_test
@@ -306,7 +366,7 @@ int wmain(int argc, wchar_t** argv) {
     using namespace wine_test;
     if (argc != 4) {
         std::printf(
-            "usage: talvorin_wine_test first-start|prepared-start|prompt-dialog "
+            "usage: talvorin_wine_test first-start|prepared-start|prompt-dialog|second-start "
             "<app folder> <screenshot folder>\n");
         return 2;
     }
@@ -322,6 +382,8 @@ int wmain(int argc, wchar_t** argv) {
         preparedStart(context);
     else if (scenario == L"prompt-dialog")
         promptAndDialog(context);
+    else if (scenario == L"second-start")
+        commandLineAndSecondStart(context);
     else
         report.check(false, "known scenario " + utf8(scenario));
     return report.exitCode();

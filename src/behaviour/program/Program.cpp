@@ -1,7 +1,9 @@
 #include "program/Program.h"
 
+#include "base/ErrorText.h"
 #include "clock/frmMain.h"
 #include "dialog/frmParam.h"
+#include "program/InstanceKey.h"
 
 namespace talvorin {
 
@@ -9,8 +11,27 @@ Program::Program(Runtime& runtime) : runtime_(runtime) {}
 
 Program::~Program() = default;
 
-void Program::start() {
+bool Program::start() {
+    try {
+        if (!runtime_.claimInstance(instanceKey(mainForm().optionsFile()), [this] { showClock(); }))
+            return false;
+    } catch (...) {
+        // Two clocks on one file are better than none.
+        runtime_.reportError("one clock per options file not ensured: " +
+                             describeCurrentException());
+    }
     mainForm().show();
+    return true;
+}
+
+void Program::showClock() noexcept {
+    // Not before the clock ever showed, nor once the program is ending.
+    if (!main_ || !main_->loaded()) return;
+    try {
+        main_->show();
+    } catch (...) {
+        runtime_.reportError("clock not shown again: " + describeCurrentException());
+    }
 }
 
 frmMain& Program::mainForm() {

@@ -19,8 +19,14 @@ class Program {
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Creates the clock window, loads it and shows it.
-    void start();
+    // Creates the clock window, loads it and shows it. Returns false, and
+    // creates nothing, when a clock already runs on the same options file:
+    // that one was asked to show itself and this program should end (status 0).
+    bool start();
+
+    // Makes the running clock visible again: shown and raised. A later start
+    // on the same options file asks for this through the runtime.
+    void showClock() noexcept;
 
     frmMain& mainForm();
     frmParam& paramForm();

@@ -2,14 +2,43 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "platform/qt/QtRuntime.h"
+#include "platform/qt/X11Display.h"
+#include "program/CommandLine.h"
 #include "program/Program.h"
 
+namespace {
+
+// Linux arguments are the bytes the user typed, UTF-8 in any usual locale.
+std::vector<std::string> arguments(int argc, char* argv[]) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // Answered before Qt starts: no display needed, no window, no file.
+    const talvorin::CommandDecision command = talvorin::decideCommandLine(arguments(argc, argv));
+    if (command.action != talvorin::CommandAction::Run) {
+        std::fputs(command.out.c_str(), stdout);
+        std::fputs(command.err.c_str(), stderr);
+        return command.exitCode;
+    }
+
     // The clock restores its own position, which Wayland does not let a
     // client do: it runs on X11, through XWayland on a Wayland desktop.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
+    // Qt aborts when it cannot open its display; say why in one line instead.
+    if (qgetenv("QT_QPA_PLATFORM") == "xcb" && !talvorin::x11DisplayOpens()) {
+        const char* display = std::getenv("DISPLAY");
+        std::fputs(talvorin::noDisplayLine(display ? display : "").c_str(), stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     // The clock is hidden while its prompt is open; only the prompt's "Oui" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -24,8 +53,8 @@ int main(int argc, char* argv[]) {
     {
         talvorin::QtRuntime runtime;
         talvorin::Program program(runtime);
-        program.start();
-        status = QApplication::exec();
+        // A clock already runs on this options file: it shows itself instead.
+        if (program.start()) status = QApplication::exec();
     }
     // The forms' widgets are freed late; free them while Qt is still there.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

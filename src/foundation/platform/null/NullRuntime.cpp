@@ -50,6 +50,18 @@ int NullRuntime::msgBox(const std::string& prompt, int style, const std::string&
     return answer;
 }
 
+bool NullRuntime::claimInstance(const std::string& key, std::function<void()> onShowRequest) {
+    claimedKeys.push_back(key);
+    if (failingOperations.count("claimInstance"))
+        throw RuntimeError(ErrorCode::PathFileAccess, "claimInstance failed (test)");
+    if (heldElsewhere.count(key)) {
+        showRequestsSent.push_back(key);
+        return false;
+    }
+    showRequestHandler = std::move(onShowRequest);
+    return true;
+}
+
 Version NullRuntime::version() const {
     return {TALVORIN_VERSION_MAJOR, TALVORIN_VERSION_MINOR, TALVORIN_VERSION_REVISION};
 }

@@ -95,6 +95,9 @@ class NullRuntime final : public Runtime {
     void end() override;
     void reportError(const std::string& line) override { errorTrace.push_back(line); }
     PixelPoint dragThreshold() const override { return {4, 4}; }
+    // Held when no other "process" holds the key (see heldElsewhere); raises
+    // when failingOperations has "claimInstance".
+    bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
 
     // Set-up by the test.
     std::filesystem::path directory_;
@@ -111,12 +114,16 @@ class NullRuntime final : public Runtime {
     std::function<double(double)> reportedPosition = [](double twips) {
         return twipsFromPixels(pixelsFromTwips(twips, 96), 96);
     };
+    std::set<std::string, std::less<>> heldElsewhere;  // keys another clock holds
 
     // What happened.
     std::vector<NullMessageBox> messageBoxes;
     int doEventsCalls = 0;
     std::vector<std::string> errorTrace;
     bool ended = false;
+    std::vector<std::string> claimedKeys;       // every key asked for, in order
+    std::vector<std::string> showRequestsSent;  // to the clock holding the key
+    std::function<void()> showRequestHandler;   // what a later start would run
 
     // The latest window made from the named design; raises when there is none.
     NullWindowState& window(const std::string& name);

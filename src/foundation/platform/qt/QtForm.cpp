@@ -1,6 +1,7 @@
 #include "platform/qt/QtForm.h"
 
 #include <QScreen>
+#include <QWindow>
 
 #include "base/Error.h"
 #include "base/Twips.h"
@@ -118,6 +119,9 @@ void QtForm::dragTo(PixelPoint topLeft) {
 
 void QtForm::show() {
     FormWindow& w = alive();
+    // Unmapped behind Qt's back (by another client, or minimized): Qt still
+    // counts it visible and would not map it again.
+    if (w.isVisible() && w.windowHandle() && !w.windowHandle()->isExposed()) w.hide();
     if (!w.isVisible()) w.prepareToMap();
     if (!focusPlaced_ && widgets_.firstInTabOrder) widgets_.firstInTabOrder->setFocus();
     focusPlaced_ = true;

@@ -47,6 +47,11 @@ void QtRuntime::reportError(const std::string& line) {
     std::fprintf(stderr, "talvorin: %s\n", line.c_str());
 }
 
+bool QtRuntime::claimInstance(const std::string& key, std::function<void()> onShowRequest) {
+    return instance_.claim(key, std::move(onShowRequest),
+                           [this](const std::string& line) { reportError(line); });
+}
+
 PixelPoint QtRuntime::dragThreshold() const {
     const int distance = QGuiApplication::styleHints()->startDragDistance();
     return {distance, distance};

@@ -5,6 +5,7 @@
 #include "platform/Runtime.h"
 #include "platform/qt/ClockChangeWatcher.h"
 #include "platform/qt/LocaleClock.h"
+#include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtUser32.h"
 
 namespace talvorin {
@@ -29,11 +30,13 @@ class QtRuntime final : public Runtime {
     void end() override;
     void reportError(const std::string& line) override;
     PixelPoint dragThreshold() const override;
+    bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
 
   private:
     ClockChangeWatcher clockChanges_;
     LocaleClock clock_;
     QtUser32 user32_;
+    QtSingleInstance instance_;
 };
 
 }  // namespace talvorin

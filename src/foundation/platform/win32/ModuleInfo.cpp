@@ -1,7 +1,7 @@
 #include "platform/win32/ModuleInfo.h"
 
+#include <cstring>
 #include <string>
-#include <vector>
 
 #include "platform/win32/WinApi.h"
 
@@ -20,23 +20,29 @@ std::filesystem::path executablePath() {
     }
 }
 
-Version executableVersion() {
-    const Version compiled{TALVORIN_VERSION_MAJOR, TALVORIN_VERSION_MINOR,
-                           TALVORIN_VERSION_REVISION};
-    const std::wstring path = executablePath().wstring();
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
-    if (size == 0) return compiled;
-    std::vector<unsigned char> block(size);
-    if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return compiled;
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT infoSize = 0;
-    if (!VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &infoSize) ||
-        infoSize < sizeof(VS_FIXEDFILEINFO))
-        return compiled;
+// Read from the resource itself, not through version.dll: that DLL is no
+// KnownDLL, and importing it would let a version.dll planted beside the
+// program load before wWinMain could limit the search to the system folder.
+std::optional<Version> moduleVersion(HMODULE module) {
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const auto* bytes = static_cast<const unsigned char*>(loaded ? LockResource(loaded) : nullptr);
+    // VS_VERSIONINFO: three WORDs and L"VS_VERSION_INFO" (16 wide characters
+    // with its end), padded to 32 bits, then the fixed part.
+    constexpr size_t kFixedAt = 40;
+    if (!bytes || SizeofResource(module, found) < kFixedAt + sizeof(VS_FIXEDFILEINFO))
+        return std::nullopt;
+    VS_FIXEDFILEINFO info{};
+    std::memcpy(&info, bytes + kFixedAt, sizeof(info));
+    if (info.dwSignature != VS_FFI_SIGNATURE) return std::nullopt;
     // FILEVERSION major,minor,revision,0
-    return Version{HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
-                   HIWORD(info->dwFileVersionLS)};
+    return Version{HIWORD(info.dwFileVersionMS), LOWORD(info.dwFileVersionMS),
+                   HIWORD(info.dwFileVersionLS)};
+}
+
+Version executableVersion() {
+    return moduleVersion(nullptr).value_or(
+        Version{TALVORIN_VERSION_MAJOR, TALVORIN_VERSION_MINOR, TALVORIN_VERSION_REVISION});
 }
 
 }  // namespace talvorin::win32

@@ -4,12 +4,16 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 #include "platform/Runtime.h"
+#include "platform/win32/WinApi.h"
 
 namespace talvorin::win32 {
 
 std::filesystem::path executablePath();
+// FILEVERSION of a module's VERSIONINFO resource (null: this executable).
+std::optional<Version> moduleVersion(HMODULE module);
 // The compiled-in version when the resource cannot be read.
 Version executableVersion();
 

@@ -12,7 +12,7 @@
 namespace talvorin::win32 {
 
 Win32Runtime::Win32Runtime(HINSTANCE instance)
-    : instance_(instance), fontFaces_(executablePath().parent_path()) {
+    : instance_(instance), fontFaces_(executablePath().parent_path()), singleInstance_(instance) {
     Win32Form::registerClass(instance_);
     registerLabelClass(instance_);
 }
@@ -57,6 +57,11 @@ void Win32Runtime::reportError(const std::string& line) {
 
 PixelPoint Win32Runtime::dragThreshold() const {
     return {GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)};
+}
+
+bool Win32Runtime::claimInstance(const std::string& key, std::function<void()> onShowRequest) {
+    return singleInstance_.claim(key, std::move(onShowRequest),
+                                 [this](const std::string& line) { reportError(line); });
 }
 
 // --- Forms and the message loop ----------------------------------------------

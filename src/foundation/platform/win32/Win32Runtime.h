@@ -8,6 +8,7 @@
 #include "platform/Runtime.h"
 #include "platform/win32/BoundUser32.h"
 #include "platform/win32/FontFaces.h"
+#include "platform/win32/Win32SingleInstance.h"
 #include "platform/win32/WinApi.h"
 
 namespace talvorin::win32 {
@@ -36,6 +37,7 @@ class Win32Runtime final : public Runtime {
     // a console, or with its output redirected).
     void reportError(const std::string& line) override;
     PixelPoint dragThreshold() const override;
+    bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
 
     // For the forms.
     HINSTANCE instance() const { return instance_; }
@@ -56,6 +58,7 @@ class Win32Runtime final : public Runtime {
     BoundUser32 user32_;
     FontFaces fontFaces_;
     std::vector<LiveForm> forms_;
+    Win32SingleInstance singleInstance_;
     bool ended_ = false;
 };
 

@@ -1,0 +1,37 @@
+// One clock per options file on Windows: a named mutex says who runs, a
+// message-only window of the running clock, found by its class name, takes a
+// later start's request to show. Windows drops the mutex with its last
+// handle, so a killed clock never blocks the next start.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/win32/WinApi.h"
+
+namespace talvorin::win32 {
+
+class Win32SingleInstance {
+  public:
+    explicit Win32SingleInstance(HINSTANCE instance) : instance_(instance) {}
+    ~Win32SingleInstance();
+    Win32SingleInstance(const Win32SingleInstance&) = delete;
+    Win32SingleInstance& operator=(const Win32SingleInstance&) = delete;
+
+    // As SingleInstance::claimInstance. `trace` receives errors that do not
+    // stop the claim (the running clock did not answer, say).
+    bool claim(const std::string& key, std::function<void()> onShowRequest,
+               const std::function<void(const std::string&)>& trace);
+
+  private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool listen(const std::wstring& className);
+
+    HINSTANCE instance_;
+    HANDLE mutex_ = nullptr;
+    HWND window_ = nullptr;
+    std::wstring className_;
+    std::function<void()> onShowRequest_;
+};
+
+}  // namespace talvorin::win32
