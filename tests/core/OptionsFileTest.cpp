@@ -154,15 +154,5 @@ TEST(ReplaceFile, ReadOnlyFolderLeavesTheOldFileIntact) {
     disk.remount("rw");
 }
 
-TEST(Backup, CopiesTheFileBesideItOnlyWhenThereIsOne) {
-    TempFolder folder;
-    const fs::path file = folder.path() / "tl_options.txt";
-    EXPECT_FALSE(backupOptions(file));
-    EXPECT_FALSE(fs::exists(folder.path() / "tl_options.txt.bak"));
-    writeBytes(file, "hand\r\nedited");
-    EXPECT_TRUE(backupOptions(file));
-    EXPECT_EQ(readBytes(folder.path() / "tl_options.txt.bak"), "hand\r\nedited");
-}
-
 }  // namespace
 }  // namespace talvorin

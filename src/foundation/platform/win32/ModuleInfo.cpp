@@ -7,23 +7,29 @@
 
 namespace talvorin::win32 {
 
-std::filesystem::path executablePath() {
+std::wstring executablePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
             GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            return std::filesystem::path(path);
+            return path;
         }
         path.resize(path.size() * 2);  // a long path (\\?\ or a deep folder)
     }
 }
 
+std::wstring executableFolder() {
+    std::wstring path = executablePath();
+    path.resize(path.find_last_of(L"\\/"));  // GetModuleFileNameW gives a full path
+    return path;
+}
+
 Version executableVersion() {
     const Version compiled{TALVORIN_VERSION_MAJOR, TALVORIN_VERSION_MINOR,
                            TALVORIN_VERSION_REVISION};
-    const std::wstring path = executablePath().wstring();
+    const std::wstring path = executablePath();
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     if (size == 0) return compiled;

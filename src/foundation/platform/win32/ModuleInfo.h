@@ -3,13 +3,15 @@
 // the file's properties, which CMake writes from the project's version.
 #pragma once
 
-#include <filesystem>
+#include <string>
 
 #include "platform/Runtime.h"
 
 namespace talvorin::win32 {
 
-std::filesystem::path executablePath();
+std::wstring executablePath();
+// Its folder, without a trailing separator.
+std::wstring executableFolder();
 // The compiled-in version when the resource cannot be read.
 Version executableVersion();
 
