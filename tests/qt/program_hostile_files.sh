@@ -217,6 +217,9 @@ for name in $cases; do
     if [ -z "$problem" ] && [ -n "$readonly_folder" ] && [ "$name" != read_only_folder_config_a_file ]; then
         [ -f "$home/.config/talvorin/tl_options.txt" ] || problem="no per-user file"
     fi
+    if [ -z "$problem" ] && [ "$name" = leftover_temporaries ] && [ -e "$(opts).tmp999999-0" ]; then
+        problem="the leftover of a killed writer is still there"
+    fi
     if [ -z "$problem" ] && [ "$name" = read_only_folder_good ]; then
         # The administrator's file beside the program seeds the user's.
         [ "$(values "$home/.config/talvorin/tl_options.txt")" = "$(values "$(opts)")" ] ||
