@@ -187,6 +187,5 @@ TEST_F(ClockTest, WindowThatRefusesToMoveSendsTheReaderToItsDefaults) {
     EXPECT_EQ(clockWindow().height, 2152);
 }
 
-
 }  // namespace
 }  // namespace talvorin::testing
