@@ -255,7 +255,13 @@ void promptAndDialog(Context& c) {
     pressKey(VK_TAB);  // cmdOk
     pressKey(VK_SPACE);
 
-    waitFor([&] { return windowRect(clock).left == pixels(4500); }, 3s);
+    // The apply moves the clock and then resizes it: wait for both.
+    waitFor(
+        [&] {
+            const RECT w = windowRect(clock);
+            return w.left == pixels(4500) && w.right - w.left == pixels(1520);
+        },
+        3s);
     const RECT r = windowRect(clock);
     c.report.equal(r.left, pixels(4500), "\"Valider !\" moves the clock to the new left");
     c.report.equal(r.top, pixels(2400), "\"Valider !\" moves the clock to the new top");
