@@ -6,15 +6,19 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
 namespace talvorin::fuzz {
 
 inline const std::string& scratchFolder() {
+    // A plain array, not the string: it must outlive the exit handler below.
+    static char name[] = "/tmp/talvorin-fuzz-XXXXXX";
     static const std::string folder = [] {
-        char name[] = "/tmp/talvorin-fuzz-XXXXXX";
         if (!::mkdtemp(name)) std::abort();
+        // libFuzzer ends a timed run with exit(), so this runs then.
+        std::atexit([] { std::filesystem::remove_all(name); });
         return std::string(name);
     }();
     return folder;
