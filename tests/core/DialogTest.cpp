@@ -1,8 +1,11 @@
 // The settings dialog: filling, defaults and the apply sequence.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "TestSupport.h"
 #include "dialog/Conversion.h"
+#include "dialog/SaveFailure.h"
 #include "dialog/frmParamDesign.h"
 #include "settings/OptionsFile.h"
 
@@ -134,26 +137,65 @@ TEST_F(DialogTest, BadTextInEveryFieldShowsSevenMessagesAndStillApplies) {
     EXPECT_TRUE(clockControl("Timer1").enabled);
 }
 
+TEST(SaveFailure, NamesTheFileAndTheCauseInFrench) {
+    const struct {
+        ErrorCode code;
+        const char* cause;
+    } rows[] = {{ErrorCode::PermissionDenied, "accès refusé"},
+                {ErrorCode::DiskFull, "disque plein"},
+                {ErrorCode::PathNotFound, "chemin introuvable"},
+                {ErrorCode::PathFileAccess, "erreur d'accès au chemin ou au fichier"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(saveFailureText("/x/tl_options.txt", row.code),
+                  std::string("Impossible d'enregistrer les options dans /x/tl_options.txt : ") +
+                      row.cause + ".");
+}
+
 TEST_F(DialogTest, FailedWriteWarnsKeepsTheNewValuesAndRestartsTheClock) {
-    givenFile(kDefaultFile);
-    start();
-    rt.tick("frmMain");
-    openDialog();
-    type("txtTaille", "60");
-    type("txtTop", "2000");
-    fs::remove(optionsFile());
-    fs::create_directory(optionsFile());
-    apply();
-    ASSERT_EQ(rt.messageBoxes.size(), 2u);
-    EXPECT_EQ(rt.messageBoxes[1].prompt, "Des valeurs sont non conformes");
-    EXPECT_EQ(rt.messageBoxes[1].title, "Talvorin");
-    EXPECT_EQ(rt.messageBoxes[1].style, vbExclamation);
-    EXPECT_EQ(clock().settings.hText, 60);
-    EXPECT_EQ(clock().settings.posT, 2000);
-    EXPECT_EQ(clockWindow().height, 2152);  // neither moved nor resized
-    EXPECT_EQ(clockWindow().top, 500);
-    EXPECT_TRUE(clockControl("Timer1").enabled);
-    EXPECT_EQ(rt.doEventsCalls, 0);
+    const struct {
+        const char* what;
+        std::function<void(const fs::path&)> spoil;
+        const char* cause;
+    } rows[] = {
+        {"read-only file",
+         [](const fs::path& file) { fs::permissions(file, fs::perms::owner_read); },
+         "accès refusé"},
+        {"a folder in its place",
+         [](const fs::path& file) {
+             fs::remove(file);
+             fs::create_directory(file);
+         },
+         "erreur d'accès au chemin ou au fichier"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        TempFolder other;
+        NullRuntime runtime;
+        runtime.directory_ = other.path();
+        const fs::path file = other.path() / "tl_options.txt";
+        writeBytes(file, kDefaultFile);
+        Program p(runtime);
+        p.start();
+        runtime.tick("frmMain");
+        runtime.answers = {vbCancel};
+        runtime.click("frmMain", "");
+        runtime.type("frmParam", "txtTaille", "60");
+        runtime.type("frmParam", "txtTop", "2000");
+        row.spoil(file);
+        runtime.click("frmParam", "cmdOk");
+        ASSERT_EQ(runtime.messageBoxes.size(), 2u);
+        EXPECT_EQ(runtime.messageBoxes[1].prompt, "Impossible d'enregistrer les options dans " +
+                                                      file.string() + " : " + row.cause + ".");
+        EXPECT_EQ(runtime.messageBoxes[1].title, "Talvorin");
+        EXPECT_EQ(runtime.messageBoxes[1].style, vbExclamation);
+        EXPECT_EQ(p.mainForm().settings.hText, 60);
+        EXPECT_EQ(p.mainForm().settings.posT, 2000);
+        const NullWindowState& window = runtime.window("frmMain");
+        EXPECT_EQ(window.height, 2152);  // neither moved nor resized
+        EXPECT_EQ(window.top, 500);
+        EXPECT_TRUE(window.controls.at("Timer1").enabled);
+        EXPECT_EQ(runtime.doEventsCalls, 0);
+    }
 }
 
 TEST_F(DialogTest, OverlongTextWarnsAndKeepsTheFieldsAfterIt) {

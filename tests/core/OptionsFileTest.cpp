@@ -14,6 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::kDefaultFile;
+using testing::MountedFolder;
 using testing::readBytes;
 using testing::TempFolder;
 using testing::writeBytes;
@@ -95,39 +96,6 @@ TEST(ReplaceFile, MissingFolderRaisesPathNotFound) {
     }
 }
 
-// A small file system of the test's own, for the faults a folder's
-// permissions cannot bring about when the tests run as root.
-class MountedFolder {
-  public:
-    explicit MountedFolder(const std::string& options) {
-        if (::geteuid() != 0) {
-            reason_ = "mounting a file system needs root";
-            return;
-        }
-        const std::string command =
-            "mount -t tmpfs -o " + options + " talvorin-test " + folder_.path().string();
-        if (std::system((command + " 2>/dev/null").c_str()) != 0) {
-            reason_ = "this machine refuses to mount a tmpfs";
-            return;
-        }
-        mounted_ = true;
-    }
-    ~MountedFolder() {
-        if (mounted_) std::system(("umount " + folder_.path().string()).c_str());
-    }
-    bool mounted() const { return mounted_; }
-    const std::string& reason() const { return reason_; }
-    const fs::path& path() const { return folder_.path(); }
-    bool remount(const std::string& options) {
-        return std::system(("mount -o remount," + options + " " + path().string()).c_str()) == 0;
-    }
-
-  private:
-    TempFolder folder_;
-    bool mounted_ = false;
-    std::string reason_;
-};
-
 TEST(ReplaceFile, FullDiskLeavesTheOldFileIntact) {
     MountedFolder disk("size=16k");
     if (!disk.mounted()) GTEST_SKIP() << disk.reason();
@@ -152,16 +120,6 @@ TEST(ReplaceFile, ReadOnlyFolderLeavesTheOldFileIntact) {
     ASSERT_TRUE(disk.remount("ro"));
     expectFailedWriteKeepsOld(file, old, ErrorCode::PermissionDenied);
     disk.remount("rw");
-}
-
-TEST(Backup, CopiesTheFileBesideItOnlyWhenThereIsOne) {
-    TempFolder folder;
-    const fs::path file = folder.path() / "tl_options.txt";
-    EXPECT_FALSE(backupOptions(file));
-    EXPECT_FALSE(fs::exists(folder.path() / "tl_options.txt.bak"));
-    writeBytes(file, "hand\r\nedited");
-    EXPECT_TRUE(backupOptions(file));
-    EXPECT_EQ(readBytes(folder.path() / "tl_options.txt.bak"), "hand\r\nedited");
 }
 
 }  // namespace

@@ -174,13 +174,5 @@ TEST_F(ClockTest, WindowThatRefusesToMoveSendsTheReaderToItsDefaults) {
     EXPECT_EQ(clockWindow().height, 2152);
 }
 
-TEST_F(ClockTest, FallbackThatCannotWriteStillAppliesTheDefaults) {
-    fs::create_directory(optionsFile());  // the file's name is taken by a folder
-    start();
-    EXPECT_EQ(clock().settings, defaultSettings());
-    EXPECT_TRUE(fs::is_directory(optionsFile()));
-    EXPECT_EQ(clockWindow().width, 2312);
-}
-
 }  // namespace
 }  // namespace talvorin::testing

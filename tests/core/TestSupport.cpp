@@ -1,6 +1,9 @@
 #include "TestSupport.h"
 
+#include <unistd.h>
+
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -39,6 +42,28 @@ TempFolder::~TempFolder() {
     std::error_code ignored;
     fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
     fs::remove_all(path_, ignored);
+}
+
+MountedFolder::MountedFolder(const std::string& options) {
+    if (::geteuid() != 0) {
+        reason_ = "mounting a file system needs root";
+        return;
+    }
+    const std::string command =
+        "mount -t tmpfs -o " + options + " talvorin-test " + folder_.path().string();
+    if (std::system((command + " 2>/dev/null").c_str()) != 0) {
+        reason_ = "this machine refuses to mount a tmpfs";
+        return;
+    }
+    mounted_ = true;
+}
+
+MountedFolder::~MountedFolder() {
+    if (mounted_) std::system(("umount " + folder_.path().string()).c_str());
+}
+
+bool MountedFolder::remount(const std::string& options) {
+    return std::system(("mount -o remount," + options + " " + path().string()).c_str()) == 0;
 }
 
 std::string readBytes(const fs::path& path) {

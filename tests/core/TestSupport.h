@@ -31,6 +31,26 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
+// A small file system of the test's own, for the faults a folder's
+// permissions cannot bring about when the tests run as root (a full disk, a
+// read-only folder). Tests skip when it cannot be mounted.
+class MountedFolder {
+  public:
+    explicit MountedFolder(const std::string& options);
+    ~MountedFolder();
+    MountedFolder(const MountedFolder&) = delete;
+    MountedFolder& operator=(const MountedFolder&) = delete;
+    bool mounted() const { return mounted_; }
+    const std::string& reason() const { return reason_; }
+    const std::filesystem::path& path() const { return folder_.path(); }
+    bool remount(const std::string& options);
+
+  private:
+    TempFolder folder_;
+    bool mounted_ = false;
+    std::string reason_;
+};
+
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 // Joins lines, each ended by CR LF.

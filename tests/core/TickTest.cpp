@@ -107,23 +107,54 @@ TEST_F(ClockTest, PositionsAreRoundedHalfToEven) {
 TEST_F(ClockTest, FailedWriteFromTheTickIsTracedAndNotRetriedEverySecond) {
     givenFile(kDefaultFile);
     start();
-    fs::remove(optionsFile());
-    fs::create_directory(optionsFile());
+    fs::permissions(optionsFile(), fs::perms::owner_read | fs::perms::group_read);
     rt.errorTrace.clear();
     rt.tick("frmMain");
     EXPECT_TRUE(rt.messageBoxes.empty());
     // Not shown, but one line says which file and why.
     ASSERT_EQ(rt.errorTrace.size(), 1u);
     EXPECT_NE(rt.errorTrace[0].find(optionsFile().string()), std::string::npos) << rt.errorTrace[0];
-    EXPECT_NE(rt.errorTrace[0].find("(error 75)"), std::string::npos) << rt.errorTrace[0];
+    EXPECT_NE(rt.errorTrace[0].find("permission denied (error 70)"), std::string::npos) << rt.errorTrace[0];
     EXPECT_EQ(clock().settings.posT, 500);  // stored before the write
     EXPECT_TRUE(clockWindow().visible);
-    EXPECT_EQ(clock().lastUnhandledError(), ErrorCode::PathFileAccess);
+    EXPECT_EQ(clock().lastUnhandledError(), ErrorCode::PermissionDenied);
+    EXPECT_EQ(fileBytes(), kDefaultFile);
     fs::remove(optionsFile());
     rt.tick("frmMain");
     EXPECT_FALSE(fs::exists(optionsFile()));
     EXPECT_EQ(rt.errorTrace.size(), 1u);
     EXPECT_EQ(clockControl("LabHeure").text, "14:05");  // the clock goes on
+}
+
+TEST_F(ClockTest, AHandEditWhileRunningIsLoadedOnceASecondAndSurvivesTheNextMove) {
+    givenFile(kDefaultFile);
+    start();
+    rt.tick("frmMain");
+    givenFile(defaultFileWith({{11, "60"}, {13, "1"}, {8, "600"}, {9, "700"}}) + "\r\n");
+    rt.tick("frmMain");  // the same second: no second look at the file
+    EXPECT_EQ(clock().settings.hText, 48);
+    rt.now_.second += 1;
+    rt.tick("frmMain");
+    EXPECT_EQ(clock().settings.hText, 60);
+    EXPECT_EQ(clockControl("LabHeure").fontSize, 60);
+    EXPECT_TRUE(clockWindow().topmost);
+    EXPECT_EQ(clockWindow().top, 600);
+    rt.moveByUser("frmMain", 900, 100);
+    rt.now_.second += 1;
+    rt.tick("frmMain");
+    EXPECT_EQ(fileBytes(), defaultFileWith({{11, "60"}, {13, "1"}, {8, "900"}, {9, "100"}}));
+    // Its own writes are no edits: the next look finds the file as written.
+    const std::size_t traces = rt.errorTrace.size();
+    rt.now_.second += 1;
+    rt.tick("frmMain");
+    EXPECT_EQ(rt.errorTrace.size(), traces);
+    EXPECT_EQ(clockWindow().top, 900);
+    // An edit that spoils the file goes through the fallback, kept as .bak.
+    givenFile("garbage");
+    rt.now_.second += 1;
+    rt.tick("frmMain");
+    EXPECT_EQ(readBytes(folder.path() / "tl_options.txt.bak"), "garbage");
+    EXPECT_EQ(clock().settings.hText, 48);
 }
 
 }  // namespace

@@ -14,8 +14,10 @@ shift 3
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/talvorin-wine.XXXXXX")
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe="
+mounted=""
 cleanup() {
     wineserver -k >/dev/null 2>&1 || true
+    [ -n "$mounted" ] && umount "$mounted"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -28,6 +30,20 @@ mkdir -p "$app" "$work/shots" "$shots"
 cp "$talvorin_exe" "$test_exe" "$app/"
 font="$(dirname "$talvorin_exe")/DSEG7Classic-Regular.ttf"
 [ -f "$font" ] && cp "$font" "$app/"
+# Installed where nobody may write (Wine runs as root here, so the folder is
+# a read-only mount), with an administrator's options file.
+if [ -n "${TALVORIN_WINE_READONLY_APP:-}" ]; then
+    mount -t tmpfs -o size=8m talvorin-app "$app"
+    mounted=$app
+    cp "$talvorin_exe" "$test_exe" "$app/"
+    [ -f "$font" ] && cp "$font" "$app/"
+    printf '%s\r\n' "Transparence (10 - 255 ; defaut 127)" 127 \
+        "Masque R G B (0 - 255 ; defaut 0 64 127)" 0 64 127 \
+        "Position de la fenetre haut gauche" 1500 3000 "Taille des chiffres" 40 \
+        "Fenetre de l'heure toujours devant (1 True ; 0 False) ; defaut 0" 0 \
+        "Afficher les secondes (1 True , 0 False) ; defaut 0" 0 >"$app/tl_options.txt"
+    mount -o remount,ro "$app"
+fi
 
 french=(env LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8)
 "${french[@]}" wineboot -i >/dev/null 2>&1

@@ -256,7 +256,13 @@ void promptAndDialog(Context& c) {
     pressKey(VK_TAB);  // cmdOk
     pressKey(VK_SPACE);
 
-    waitFor([&] { return windowRect(clock).left == pixels(4500); }, 3s);
+    // The apply moves the clock and then resizes it: wait for both.
+    waitFor(
+        [&] {
+            const RECT w = windowRect(clock);
+            return w.left == pixels(4500) && w.right - w.left == pixels(1520);
+        },
+        3s);
     const RECT r = windowRect(clock);
     c.report.equal(r.left, pixels(4500), "\"Valider !\" moves the clock to the new left");
     c.report.equal(r.top, pixels(2400), "\"Valider !\" moves the clock to the new top");
@@ -358,6 +364,92 @@ void commandLineAndSecondStart(Context& c) {
     c.report.check(waitForClock(c, next) != nullptr, "a start after the clock was killed runs");
 }
 
+// --- The options file read-only: the apply names the file and the cause -------
+
+void readOnlyFile(Context& c) {
+    writeBytes(optionsPath(c), preparedOptions(200, 10, 20, 30, "0", "0"));
+    SetFileAttributesW(optionsPath(c).c_str(), FILE_ATTRIBUTE_READONLY);
+    RunningProgram program(c.appDir);
+    HWND clock = waitForClock(c, program);
+    if (!clock) return;
+    click(centre(windowRect(clock)));
+    HWND box = waitForPrompt(program);
+    if (!c.report.check(box != nullptr, "a click opens the prompt")) return;
+    pressButton(box, L"Annuler");
+    HWND dialog = waitForWindow(program.pid(), kFormClass, kDialogTitle, 5s);
+    if (!c.report.check(dialog != nullptr, "\"Annuler\" opens the dialog")) return;
+    SendMessageW(dialogControl(dialog, "txtTaille"), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"30"));
+    click(centre(windowRect(dialogControl(dialog, "cmdOk"))));
+    HWND warning = waitForWindow(program.pid(), L"#32770", L"Talvorin", 5s);
+    if (!c.report.check(warning != nullptr, "a failed save warns")) return;
+    c.report.equal(
+        utf8(promptText(warning)),
+        "Impossible d'enregistrer les options dans " + utf8(optionsPath(c)) + " : accès refusé.",
+        "the warning names the file and the cause");
+    screenshot(c, windowRect(warning), L"save-refused");
+    pressButton(warning, L"OK");
+    c.report.equal(readBytes(optionsPath(c)), preparedOptions(200, 10, 20, 30, "0", "0"),
+                   "the read-only file is left as it was");
+    c.report.check(GetFileAttributesW(optionsPath(c).c_str()) & FILE_ATTRIBUTE_READONLY,
+                   "and stays read-only");
+    SetFileAttributesW(optionsPath(c).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// --- Installed in a folder the user cannot write ------------------------------
+
+std::wstring userOptionsPath() {
+    wchar_t appData[MAX_PATH] = L"";
+    GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH);
+    return std::wstring(appData) + L"\\Talvorin\\tl_options.txt";
+}
+
+// The folder is read-only (run-under-wine.sh mounts it so, with an
+// administrator's file in it): the clock keeps its settings in %APPDATA%.
+void readOnlyFolder(Context& c) {
+    const std::wstring userFile = userOptionsPath();
+    const std::string beside = readBytes(optionsPath(c));
+    c.report.check(!beside.empty(), "an administrator's file beside the program");
+    RECT moved{};
+    {
+        RunningProgram program(c.appDir);
+        HWND clock = waitForClock(c, program);
+        if (!clock) return;
+        c.report.check(waitFor([&] { return !readBytes(userFile).empty(); }, 3s),
+                       "the per-user file is created in %APPDATA%\\Talvorin");
+        const std::string seeded = readBytes(userFile);
+        c.report.equal(seeded.substr(0, 4) + seeded.substr(seeded.size() - 10),
+                       beside.substr(0, 4) + beside.substr(beside.size() - 10),
+                       "it starts from the administrator's file");
+        click(centre(windowRect(clock)));
+        HWND box = waitForPrompt(program);
+        if (!c.report.check(box != nullptr, "a click opens the prompt")) return;
+        c.report.check(promptText(box).find(L"\r\n" + userFile + L"\r\n") != std::wstring::npos,
+                       "the prompt names the per-user file: " + utf8(promptText(box)));
+        pressButton(box, L"Non");
+        waitFor([&] { return IsWindowVisible(clock) != FALSE; }, 3s);
+        const RECT r = windowRect(clock);
+        drag(POINT{r.left + 12, r.bottom - 12}, POINT{60, 40});
+        moved = windowRect(clock);
+        waitFor(
+            [&] {
+                return readBytes(userFile).find(std::to_string(twips(moved.left))) !=
+                       std::string::npos;
+            },
+            3s);
+        c.report.check(readBytes(userFile).find("\r\n" + std::to_string(twips(moved.left)) +
+                                                "\r\n") != std::string::npos,
+                       "the drag is saved in the per-user file");
+    }
+    RunningProgram again(c.appDir);
+    HWND clock = waitForClock(c, again);
+    if (!clock) return;
+    const RECT r = windowRect(clock);
+    c.report.check(r.left == moved.left && r.top == moved.top,
+                   "the next start puts the clock where it was dragged");
+    c.report.equal(readBytes(optionsPath(c)), beside, "the file beside the program is untouched");
+}
+
 }  // namespace
 
 }  // namespace wine_test
@@ -366,7 +458,8 @@ int wmain(int argc, wchar_t** argv) {
     using namespace wine_test;
     if (argc != 4) {
         std::printf(
-            "usage: talvorin_wine_test first-start|prepared-start|prompt-dialog|second-start "
+            "usage: talvorin_wine_test first-start|prepared-start|prompt-dialog|second-start|"
+            "read-only-file|read-only-folder "
             "<app folder> <screenshot folder>\n");
         return 2;
     }
@@ -384,6 +477,10 @@ int wmain(int argc, wchar_t** argv) {
         promptAndDialog(context);
     else if (scenario == L"second-start")
         commandLineAndSecondStart(context);
+    else if (scenario == L"read-only-file")
+        readOnlyFile(context);
+    else if (scenario == L"read-only-folder")
+        readOnlyFolder(context);
     else
         report.check(false, "known scenario " + utf8(scenario));
     return report.exitCode();

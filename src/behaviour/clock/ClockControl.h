@@ -3,6 +3,8 @@
 // the clock), and stop its tick while an apply is under way.
 #pragma once
 
+#include <string>
+
 #include "settings/ClockSettings.h"
 
 namespace talvorin {
@@ -13,6 +15,8 @@ class ClockControl {
     virtual ClockSettings& clockSettings() = 0;
     // Writes the settings to the options file; raises on failure.
     virtual void save() = 0;
+    // The options file in use, as shown to the user.
+    virtual std::string optionsFilePath() const = 0;
     // Reads the options file back and lays the clock out from it; never raises.
     virtual void reload() = 0;
     virtual void pause() = 0;

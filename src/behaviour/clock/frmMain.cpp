@@ -1,8 +1,9 @@
 #include "clock/frmMain.h"
 
+#include "base/Error.h"
 #include "base/ErrorText.h"
+#include "base/FileReplace.h"
 #include "base/Integers.h"
-#include "base/Paths.h"
 #include "base/Rgb.h"
 #include "clock/AlwaysOnTheTop.h"
 #include "clock/Layout.h"
@@ -10,6 +11,7 @@
 #include "clock/modFunctions.h"
 #include "program/Transparence.h"
 #include "settings/OptionsFile.h"
+#include "settings/OptionsPlace.h"
 
 namespace talvorin {
 
@@ -22,8 +24,8 @@ constexpr const char* kCrLf = "\r\n";
 frmMain::frmMain(Runtime& runtime, std::function<void()> showSettings)
     : FormHost(runtime, frmMainDesign()), showSettings_(std::move(showSettings)) {}
 
-std::filesystem::path frmMain::optionsFile() const {
-    return optionsPath(runtime().directory());
+std::string frmMain::optionsFile() const {
+    return optionsFile_.empty() ? optionsPath(runtime().directory()) : optionsFile_;
 }
 
 Timer& frmMain::Timer1() const {
@@ -47,6 +49,7 @@ void frmMain::tolerate(const char* what, const std::function<void()>& step) noex
 }
 
 void frmMain::Form_Load() {
+    locateOptionsFile();
     readParametres();
     const Version version = runtime().version();
     view().setCaption("Talvorin V" + toText(version.major) + "." + toText(version.minor) + "." +
@@ -65,6 +68,14 @@ void frmMain::Form_Load() {
 
 // ---- options file --------------------------------------------------------
 
+void frmMain::locateOptionsFile() {
+    const OptionsPlace place = chooseOptionsPlace(placeFactsFor(runtime().directory()));
+    optionsFile_ = place.file;
+    tolerate("per-user options folder", [&] { prepareOptionsPlace(place); });
+    // Left by a clock killed in the middle of a save.
+    tolerate("leftover temporary files", [&] { removeLeftoverTemporaries(optionsFile_); });
+}
+
 void frmMain::readParametres() {
     // Without its window the program is ending: falling back here would only
     // overwrite the user's file with the defaults.
@@ -72,10 +83,12 @@ void frmMain::readParametres() {
     try {
         readOptionsLines();
         applyLayout();
+        savesOff_ = false;
     } catch (...) {
-        traceCurrentError("options " + utf8Path(optionsFile()) + " not loaded, defaults used");
+        traceCurrentError("options " + optionsFile() + " not loaded, defaults used");
         fallBackToDefaults();
     }
+    known_ = os::stampOf(optionsFile());
 }
 
 void frmMain::readOptionsLines() {
@@ -104,8 +117,17 @@ void frmMain::readOptionsLines() {
 }
 
 void frmMain::fallBackToDefaults() noexcept {
-    // Keep a hand-edited file that failed to load instead of losing it.
-    tolerate("backup of the options", [&] { backupOptions(optionsFile()); });
+    // Keep a hand-edited file that failed to load instead of losing it. A
+    // rename keeps even a file this program may not read, on a full disk.
+    try {
+        const std::string kept = setAsideOptions(optionsFile());
+        if (!kept.empty()) runtime().reportError("options " + optionsFile() + " kept as " + kept);
+        savesOff_ = false;
+    } catch (...) {
+        savesOff_ = true;
+        traceCurrentError("options " + optionsFile() +
+                          " could not be set aside; it is left as it is and not written over");
+    }
     const ClockSettings defaults = defaultSettings();
     settings.posT = defaults.posT;
     settings.posL = defaults.posL;
@@ -120,7 +142,11 @@ void frmMain::fallBackToDefaults() noexcept {
 }
 
 void frmMain::writeFile() {
+    if (savesOff_)
+        throw RuntimeError(ErrorCode::PathFileAccess,
+                           "the options file that failed to load is kept, not written over");
     writeOptions(optionsFile(), settings);
+    known_ = os::stampOf(optionsFile());
 }
 
 // ---- layout ----------------------------------------------------------------
@@ -140,6 +166,7 @@ void frmMain::Timer1_Timer() {
     FormView& window = view();
     window.label("LabHeure").setCaption(runtime().timeText(now, isNotOff(settings.Secondes)));
     window.label("LabDay").setCaption(dayOfWeekName(now.date) + " " + runtime().dateText(now));
+    noticeHandEdits(now);
 
     if (window.top() == static_cast<double>(settings.posT) &&
         window.left() == static_cast<double>(settings.posL))
@@ -150,11 +177,25 @@ void frmMain::Timer1_Timer() {
     writeFile();
 }
 
+void frmMain::noticeHandEdits(const LocalTime& now) {
+    const int second = (now.hour * 60 + now.minute) * 60 + now.second;
+    if (second == lastLook_) return;
+    lastLook_ = second;
+    const os::FileStamp stamp = os::stampOf(optionsFile());
+    if (stamp == known_) return;
+    // A removed file is no edit to load: the next move writes it again.
+    if (!stamp.present) {
+        known_ = stamp;
+        return;
+    }
+    readParametres();
+}
+
 // ---- prompt ------------------------------------------------------------------
 
 std::string frmMain::promptText() const {
-    return std::string("Les options sont modifiables dans ") + kCrLf + utf8Path(optionsFile()) +
-           kCrLf + "(cliquer sur Annuler modifier les paramètres)." + kCrLf + kCrLf +
+    return std::string("Les options sont modifiables dans ") + kCrLf + optionsFile() + kCrLf +
+           "(cliquer sur Annuler modifier les paramètres)." + kCrLf + kCrLf +
            "Voulez-vous quitter Talvorin maintenant ?";
 }
 

@@ -4,10 +4,11 @@
 // turns a click into the quit-or-configure prompt.
 #pragma once
 
-#include <filesystem>
 #include <functional>
+#include <string>
 #include <string_view>
 
+#include "base/Files.h"
 #include "clock/ClockControl.h"
 #include "program/FormHost.h"
 #include "settings/ClockSettings.h"
@@ -24,7 +25,8 @@ class frmMain final : public FormHost, public ClockControl {
 
     // Loads the options file into the settings, moves the window to the saved
     // place and lays it out. Never raises: any failure ends in the defaults
-    // and a fresh file (the old one kept as .bak).
+    // and a fresh file (the old one kept as .bak, or, when it cannot be kept,
+    // left alone and never written over until it loads).
     void readParametres();
     // Writes the settings to the options file, all or nothing. Raises on failure.
     void writeFile();
@@ -36,7 +38,8 @@ class frmMain final : public FormHost, public ClockControl {
     void Timer1_Timer();
 
     Timer& Timer1() const;
-    std::filesystem::path optionsFile() const;
+    // The options file in use: beside the program or the per-user one.
+    std::string optionsFile() const;
 
     void onClick(std::string_view control) noexcept override;
     void onTimer(std::string_view timer) noexcept override;
@@ -45,12 +48,17 @@ class frmMain final : public FormHost, public ClockControl {
     ClockSettings& clockSettings() override { return settings; }
     void save() override { writeFile(); }
     void reload() override { readParametres(); }
+    std::string optionsFilePath() const override { return optionsFile(); }
     void pause() override;
     void resume() override;
     bool running() const override { return loaded(); }
 
   private:
+    void locateOptionsFile();
     void readOptionsLines();
+    // Re-reads the file when someone else changed it since the clock last
+    // read or wrote it: one look at the file per second at most.
+    void noticeHandEdits(const LocalTime& now);
     void fallBackToDefaults() noexcept;
     // Runs one step of a sequence that must go on whatever a step raises;
     // a failed step leaves a line in the error trace.
@@ -59,6 +67,12 @@ class frmMain final : public FormHost, public ClockControl {
     std::string promptText() const;
 
     std::function<void()> showSettings_;
+    std::string optionsFile_;
+    // Set when a file that failed to load could not be set aside: it is all
+    // the user has, so nothing is written over it until it loads.
+    bool savesOff_ = false;
+    os::FileStamp known_;  // the file as last read or written
+    int lastLook_ = -1;    // second of the day of the last look for hand edits
 };
 
 }  // namespace talvorin

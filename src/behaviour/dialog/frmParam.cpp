@@ -2,6 +2,7 @@
 
 #include "base/Integers.h"
 #include "dialog/Conversion.h"
+#include "dialog/SaveFailure.h"
 #include "dialog/frmParamDesign.h"
 
 namespace talvorin {
@@ -18,6 +19,11 @@ int checkValue(const std::string& flag) {
 std::string flagText(int checkBoxValue) {
     return checkBoxValue != 0 ? "1" : "0";
 }
+
+// The values were good; the options file could not take them.
+struct SaveFailed {
+    ErrorCode code;
+};
 
 }  // namespace
 
@@ -52,6 +58,10 @@ void frmParam::cmdDefaut_Click() {
 void frmParam::cmdOk_Click() {
     try {
         applyFields();
+    } catch (const SaveFailed& failure) {
+        runtime().msgBox(saveFailureText(clock_.optionsFilePath(), failure.code), vbExclamation,
+                         kTitle);
+        if (clock_.running()) clock_.resume();
     } catch (...) {
         runtime().msgBox(kInvalidValues, vbExclamation, kTitle);
         // A failed apply must not leave the clock frozen on a stale time.
@@ -81,7 +91,11 @@ void frmParam::applyFields() {
     s.onTheTop = flagText(view().checkBox("chkVis").value());
     s.Secondes = flagText(view().checkBox("chkSecondes").value());
 
-    clock_.save();
+    try {
+        clock_.save();
+    } catch (const RuntimeError& e) {
+        throw SaveFailed{e.code()};
+    }
     runtime().doEvents();
     // The pending events may have ended the program or closed this dialog.
     if (!clock_.running()) return;

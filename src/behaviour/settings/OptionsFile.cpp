@@ -1,18 +1,14 @@
 #include "settings/OptionsFile.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <system_error>
 
 #include "base/Error.h"
 #include "base/FileReplace.h"
+#include "base/Files.h"
 #include "base/Integers.h"
+#include "base/Paths.h"
 
 namespace talvorin {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -26,19 +22,14 @@ constexpr std::array<const char*, 6> kHeaders = {
     "Afficher les secondes (1 True , 0 False) ; defaut 0",
 };
 
-std::ifstream openForReading(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) throw RuntimeError(ErrorCode::FileNotFound, "file not found");
-    if (fs::is_directory(path, ec)) throw RuntimeError(ErrorCode::PathFileAccess, "a folder");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw RuntimeError(ErrorCode::PathFileAccess, "cannot open the file");
-    return in;
-}
+// Enough numbered names for any number of failed hand edits in practice;
+// past it the file is kept where it is and nothing is written over it.
+constexpr int kMaxNumberedBackups = 99;
 
 }  // namespace
 
-fs::path optionsPath(const fs::path& directory) {
-    return directory / kOptionsFileName;
+std::string optionsPath(const std::string& folder) {
+    return joinPath(folder, kOptionsFileName);
 }
 
 std::string formatOptions(const ClockSettings& s) {
@@ -52,55 +43,63 @@ std::string formatOptions(const ClockSettings& s) {
     return text;
 }
 
-std::vector<std::string> readLines(std::istream& in, std::size_t maxLines) {
-    std::vector<std::string> lines;
-    std::string current;
-    bool pending = false;  // a last line without a terminator
-    for (int c; lines.size() < maxLines && (c = in.get()) != std::char_traits<char>::eof();) {
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && in.peek() == '\n') in.get();
-            lines.push_back(std::move(current));
-            current.clear();
-            pending = false;
-        } else {
-            current.push_back(static_cast<char>(c));
-            pending = true;
-        }
-    }
-    if (pending && lines.size() < maxLines) lines.push_back(std::move(current));
-    return lines;
-}
-
 std::vector<std::string> splitLines(std::string_view bytes, std::size_t maxLines) {
-    std::istringstream in{std::string(bytes)};
-    return readLines(in, maxLines);
-}
-
-std::vector<std::string> readOptionLines(const fs::path& path) {
-    std::ifstream in = openForReading(path);
-    auto lines = readLines(in, kOptionsLineCount);
-    if (in.bad()) throw RuntimeError(ErrorCode::PathFileAccess, "cannot read the file");
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (lines.size() < maxLines && start < bytes.size()) {
+        const std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(bytes.substr(start));  // a last line without a terminator
+            break;
+        }
+        lines.emplace_back(bytes.substr(start, end - start));
+        start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
     return lines;
 }
 
-std::string readFileBytes(const fs::path& path) {
-    std::ifstream in = openForReading(path);
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw RuntimeError(ErrorCode::PathFileAccess, "cannot read the file");
-    return bytes;
+std::vector<std::string> readOptionLines(const std::string& path) {
+    return splitLines(os::readRegularFile(path, kMaxOptionsBytes), kOptionsLineCount);
 }
 
-void writeOptions(const fs::path& path, const ClockSettings& s) {
+void writeOptions(const std::string& path, const ClockSettings& s) {
     replaceFile(path, formatOptions(s));
 }
 
-bool backupOptions(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return false;
-    fs::path backup = path;
-    backup += kBackupSuffix;
-    replaceFile(backup, readFileBytes(path));
-    return true;
+namespace {
+
+// Nothing to keep: no file, or a link to a file yet to be written.
+bool nothingThere(const std::string& path) {
+    try {
+        return os::entryKind(os::resolveLinks(path)) == os::EntryKind::Missing;
+    } catch (const RuntimeError&) {
+        return false;  // a loop of links: that is what there is to keep
+    }
+}
+
+}  // namespace
+
+std::string setAsideOptions(const std::string& path) {
+    if (nothingThere(path)) return "";
+    const std::string backup = path + kBackupSuffix;
+    const os::EntryKind old = os::entryKind(backup);
+    std::string why;
+    if (old == os::EntryKind::Missing || old == os::EntryKind::Regular) {
+        try {
+            os::moveOver(path, backup);
+            return backup;
+        } catch (const RuntimeError& e) {
+            // An old .bak of someone else in a sticky folder: try a new name.
+            why = e.what();
+        }
+    }
+    for (int n = 1; n <= kMaxNumberedBackups; ++n) {
+        const std::string numbered = backup + std::to_string(n);
+        if (os::moveIfFree(path, numbered)) return numbered;
+    }
+    throw RuntimeError(ErrorCode::PathFileAccess, "no free name to keep it as " + backup + "1 to " +
+                                                      backup + std::to_string(kMaxNumberedBackups) +
+                                                      (why.empty() ? "" : ", " + why));
 }
 
 }  // namespace talvorin

@@ -1,11 +1,10 @@
-// The options file: 15 CR LF lines beside the program, six fixed headers and
-// nine values known by their line number, so a user can read and edit it by
-// hand. Formatting and splitting work on text in memory; the file itself is
-// read in one go and replaced in one step, never left half written.
+// The options file: 15 CR LF lines, six fixed headers and nine values known by
+// their line number, so a user can read and edit it by hand. Formatting and
+// splitting work on text in memory; the file itself is read in one go (never
+// more than kMaxOptionsBytes) and replaced in one step, never left half written.
 #pragma once
 
-#include <filesystem>
-#include <istream>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,30 +16,31 @@ namespace talvorin {
 inline constexpr const char* kOptionsFileName = "tl_options.txt";
 inline constexpr const char* kBackupSuffix = ".bak";
 inline constexpr int kOptionsLineCount = 15;
+// Far beyond any hand-edited file; anything longer is not an options file.
+inline constexpr std::size_t kMaxOptionsBytes = 64 * 1024;
 
-std::filesystem::path optionsPath(const std::filesystem::path& directory);
+std::string optionsPath(const std::string& folder);
 
 // The 15 lines, each ended by CR LF.
 std::string formatOptions(const ClockSettings& s);
 
 // Up to maxLines lines without their terminators. CR LF, a lone LF and a lone
-// CR each end a line; a last line without a terminator still counts. Reading
-// stops after maxLines, so a huge file costs no more than its first lines.
-std::vector<std::string> readLines(std::istream& in, std::size_t maxLines);
+// CR each end a line; a last line without a terminator still counts.
 std::vector<std::string> splitLines(std::string_view bytes, std::size_t maxLines);
 
 // The first 15 lines of the options file (fewer when it is shorter). Raises
-// FileNotFound when it is missing and PathFileAccess when it cannot be read.
-std::vector<std::string> readOptionLines(const std::filesystem::path& path);
-
-// The whole file as bytes, with the same errors.
-std::string readFileBytes(const std::filesystem::path& path);
+// FileNotFound when it is missing and PathFileAccess when it is no regular
+// file or is longer than kMaxOptionsBytes.
+std::vector<std::string> readOptionLines(const std::string& path);
 
 // Writes the record to the file through replaceFile (all or nothing).
-void writeOptions(const std::filesystem::path& path, const ClockSettings& s);
+void writeOptions(const std::string& path, const ClockSettings& s);
 
-// Keeps a copy of the file as <name>.bak beside it. Returns false, and
-// changes nothing, when there is no file; raises when it cannot be copied.
-bool backupOptions(const std::filesystem::path& path);
+// Moves a file that failed to load out of the way by renaming it, which needs
+// neither reading it nor disk space: to <name>.bak, over an older .bak only
+// when that is a plain file, else to the first free <name>.bak1, .bak2, ...
+// Returns the name it now has, "" when there was nothing at `path`. Raises
+// when it cannot be moved; it is then left exactly as it was.
+std::string setAsideOptions(const std::string& path);
 
 }  // namespace talvorin

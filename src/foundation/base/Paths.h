@@ -1,15 +1,18 @@
-// Paths travel through the program as std::filesystem::path and are shown
-// (prompts, error lines) as UTF-8, whatever the system's code page.
+// Paths travel through the program as UTF-8 text, whatever the system's code
+// page: that is how they are shown (prompts, error lines), and the per-OS file
+// layer turns them into what the system takes (UTF-16 on Windows).
 #pragma once
 
-#include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace talvorin {
 
-inline std::string utf8Path(const std::filesystem::path& path) {
-    const auto text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
+// `name` inside `folder`, with the system's separator.
+std::string joinPath(std::string_view folder, std::string_view name);
+// The folder part of a path ("" for a bare name), without the last separator.
+std::string folderOf(std::string_view path);
+// The last part of a path.
+std::string nameOf(std::string_view path);
 
 }  // namespace talvorin

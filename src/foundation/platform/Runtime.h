@@ -5,7 +5,6 @@
 #pragma once
 
 #include <chrono>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -40,7 +39,8 @@ struct Version {
 class Application {
   public:
     virtual ~Application() = default;
-    virtual std::filesystem::path directory() const = 0;  // the executable's folder
+    // The executable's folder, in UTF-8.
+    virtual std::string directory() const = 0;
     virtual Version version() const = 0;
 };
 

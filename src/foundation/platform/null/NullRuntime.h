@@ -86,7 +86,7 @@ class NullRuntime final : public Runtime {
     User32& user32() override { return user32_; }
     NullUser32& nullUser32() { return user32_; }
     int msgBox(const std::string& prompt, int style, const std::string& title) override;
-    std::filesystem::path directory() const override { return directory_; }
+    std::string directory() const override { return directory_; }
     Version version() const override;
     LocalTime now() const override { return now_; }
     std::string timeText(const LocalTime& t, bool withSeconds) const override;
@@ -100,7 +100,7 @@ class NullRuntime final : public Runtime {
     bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
 
     // Set-up by the test.
-    std::filesystem::path directory_;
+    std::string directory_;
     LocalTime now_{};
     std::deque<int> answers;  // message-box answers, in order
     // Buttons pressed by their label, taken before `answers`; a label the box

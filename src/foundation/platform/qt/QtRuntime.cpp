@@ -19,10 +19,9 @@ int QtRuntime::msgBox(const std::string& prompt, int style, const std::string& t
     return showMessageBox(prompt, style, title);
 }
 
-std::filesystem::path QtRuntime::directory() const {
+std::string QtRuntime::directory() const {
     // The file system's own bytes, whatever the path's characters.
-    return std::filesystem::path(
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
 }
 
 Version QtRuntime::version() const {

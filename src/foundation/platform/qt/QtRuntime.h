@@ -17,7 +17,7 @@ class QtRuntime final : public Runtime {
 
     int msgBox(const std::string& prompt, int style, const std::string& title) override;
 
-    std::filesystem::path directory() const override;
+    std::string directory() const override;
     Version version() const override;
 
     LocalTime now() const override { return clock_.now(); }

@@ -28,7 +28,7 @@ bool faceInstalled(const std::wstring& face) {
 
 FontFaces::~FontFaces() {
     if (bundledLoaded_)
-        RemoveFontResourceExW((directory_ / kBundledLcdFile).c_str(), FR_PRIVATE, nullptr);
+        RemoveFontResourceExW((directory_ + L"\\" + kBundledLcdFile).c_str(), FR_PRIVATE, nullptr);
 }
 
 ResolvedFace FontFaces::resolve(const FontDesign& design) {
@@ -45,7 +45,7 @@ void FontFaces::loadBundledLcd() {
     // NOTE: without the file GDI maps the face to a default one; the clock
     // still works, it only loses its LCD look.
     bundledLoaded_ =
-        AddFontResourceExW((directory_ / kBundledLcdFile).c_str(), FR_PRIVATE, nullptr) > 0;
+        AddFontResourceExW((directory_ + L"\\" + kBundledLcdFile).c_str(), FR_PRIVATE, nullptr) > 0;
 }
 
 }  // namespace talvorin::win32

@@ -6,7 +6,6 @@
 // system-wide.
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 #include "platform/Design.h"
@@ -23,7 +22,7 @@ struct ResolvedFace {
 
 class FontFaces {
   public:
-    explicit FontFaces(std::filesystem::path directory) : directory_(std::move(directory)) {}
+    explicit FontFaces(std::wstring directory) : directory_(std::move(directory)) {}
     ~FontFaces();
     FontFaces(const FontFaces&) = delete;
     FontFaces& operator=(const FontFaces&) = delete;
@@ -34,7 +33,7 @@ class FontFaces {
   private:
     void loadBundledLcd();
 
-    std::filesystem::path directory_;
+    std::wstring directory_;  // no trailing separator
     bool bundledTried_ = false;
     bool bundledLoaded_ = false;
 };

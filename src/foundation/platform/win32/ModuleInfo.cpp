@@ -7,17 +7,23 @@
 
 namespace talvorin::win32 {
 
-std::filesystem::path executablePath() {
+std::wstring executablePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
             GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            return std::filesystem::path(path);
+            return path;
         }
         path.resize(path.size() * 2);  // a long path (\\?\ or a deep folder)
     }
+}
+
+std::wstring executableFolder() {
+    std::wstring path = executablePath();
+    path.resize(path.find_last_of(L"\\/"));  // GetModuleFileNameW gives a full path
+    return path;
 }
 
 // Read from the resource itself, not through version.dll: that DLL is no

@@ -3,15 +3,17 @@
 // the file's properties, which CMake writes from the project's version.
 #pragma once
 
-#include <filesystem>
 #include <optional>
+#include <string>
 
 #include "platform/Runtime.h"
 #include "platform/win32/WinApi.h"
 
 namespace talvorin::win32 {
 
-std::filesystem::path executablePath();
+std::wstring executablePath();
+// Its folder, without a trailing separator.
+std::wstring executableFolder();
 // FILEVERSION of a module's VERSIONINFO resource (null: this executable).
 std::optional<Version> moduleVersion(HMODULE module);
 // The compiled-in version when the resource cannot be read.

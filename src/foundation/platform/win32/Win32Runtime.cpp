@@ -12,7 +12,7 @@
 namespace talvorin::win32 {
 
 Win32Runtime::Win32Runtime(HINSTANCE instance)
-    : instance_(instance), fontFaces_(executablePath().parent_path()), singleInstance_(instance) {
+    : instance_(instance), fontFaces_(executableFolder()), singleInstance_(instance) {
     Win32Form::registerClass(instance_);
     registerLabelClass(instance_);
 }
@@ -25,8 +25,8 @@ int Win32Runtime::msgBox(const std::string& prompt, int style, const std::string
     return showFrenchMessageBox(prompt, style, title);
 }
 
-std::filesystem::path Win32Runtime::directory() const {
-    return executablePath().parent_path();
+std::string Win32Runtime::directory() const {
+    return narrow(executableFolder());
 }
 
 Version Win32Runtime::version() const {

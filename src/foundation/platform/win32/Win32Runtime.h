@@ -24,7 +24,7 @@ class Win32Runtime final : public Runtime {
     User32& user32() override { return user32_; }
 
     int msgBox(const std::string& prompt, int style, const std::string& title) override;
-    std::filesystem::path directory() const override;
+    std::string directory() const override;
     Version version() const override;
 
     LocalTime now() const override;
