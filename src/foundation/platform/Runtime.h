@@ -11,6 +11,7 @@
 
 #include "platform/Design.h"
 #include "platform/Form.h"
+#include "platform/Screens.h"
 #include "platform/User32.h"
 
 namespace talvorin {
@@ -80,7 +81,8 @@ class Runtime : public MessageBoxes,
                 public Application,
                 public Clock,
                 public EventLoop,
-                public ErrorTrace {
+                public ErrorTrace,
+                public Screens {
   public:
     // Builds the window and its controls from the design, hidden. Events go to `events`.
     virtual std::unique_ptr<FormView> createForm(const FormDesign& design, FormEvents& events) = 0;

@@ -93,6 +93,8 @@ class NullRuntime final : public Runtime {
     void end() override;
     void reportError(const std::string& line) override { errorTrace.push_back(line); }
     PixelPoint dragThreshold() const override { return {4, 4}; }
+    std::vector<PixelRect> workAreas() const override { return workAreas_; }
+    double positionDpi() const override { return positionDpi_; }
 
     // Set-up by the test.
     std::filesystem::path directory_;
@@ -103,6 +105,10 @@ class NullRuntime final : public Runtime {
     std::set<std::string, std::less<>> failingOperations;  // e.g. "setTop", "setWidth"
     // What a window reports for a position it was given (pixel rounding, say).
     std::function<double(double)> reportedPosition = [](double twips) { return twips; };
+    // The monitors' work areas (none: nothing is ever out of reach) and the
+    // DPI windows are placed in: a window's frame is its twips at this DPI.
+    std::vector<PixelRect> workAreas_;
+    double positionDpi_ = 96;
 
     // What happened.
     std::vector<NullMessageBox> messageBoxes;
@@ -130,6 +136,8 @@ class NullRuntime final : public Runtime {
     void type(const std::string& form, const std::string& box, const std::string& text);
     void setCheck(const std::string& form, const std::string& box, int value);
     void moveByUser(const std::string& form, double top, double left);
+    // The monitors changed (work areas already set by the test).
+    void displayChanged(const std::string& form);
 
   private:
     PointerEvent pointerEvent(NullWindowState& w, PixelPoint screen) const;

@@ -8,6 +8,7 @@
 
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtForm.h"
+#include "platform/qt/QtScreens.h"
 
 namespace talvorin {
 
@@ -50,6 +51,18 @@ void QtRuntime::reportError(const std::string& line) {
 PixelPoint QtRuntime::dragThreshold() const {
     const int distance = QGuiApplication::styleHints()->startDragDistance();
     return {distance, distance};
+}
+
+}  // namespace talvorin
+
+namespace talvorin {
+
+std::vector<PixelRect> QtRuntime::workAreas() const {
+    return screenWorkAreas();
+}
+
+double QtRuntime::positionDpi() const {
+    return primaryScreenDpi();
 }
 
 }  // namespace talvorin

@@ -4,6 +4,7 @@
 
 #include "platform/Runtime.h"
 #include "platform/qt/ClockChangeWatcher.h"
+#include "platform/qt/DisplayWatcher.h"
 #include "platform/qt/LocaleClock.h"
 #include "platform/qt/QtUser32.h"
 
@@ -29,11 +30,14 @@ class QtRuntime final : public Runtime {
     void end() override;
     void reportError(const std::string& line) override;
     PixelPoint dragThreshold() const override;
+    std::vector<PixelRect> workAreas() const override;
+    double positionDpi() const override;
 
   private:
     ClockChangeWatcher clockChanges_;
     LocaleClock clock_;
     QtUser32 user32_;
+    DisplayWatcher displayChanges_;
 };
 
 }  // namespace talvorin

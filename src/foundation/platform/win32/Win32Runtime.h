@@ -36,6 +36,8 @@ class Win32Runtime final : public Runtime {
     // a console, or with its output redirected).
     void reportError(const std::string& line) override;
     PixelPoint dragThreshold() const override;
+    std::vector<PixelRect> workAreas() const override;
+    double positionDpi() const override;
 
     // For the forms.
     HINSTANCE instance() const { return instance_; }

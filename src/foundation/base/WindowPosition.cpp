@@ -1,0 +1,43 @@
+#include "base/WindowPosition.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/Twips.h"
+
+namespace talvorin {
+
+namespace {
+
+constexpr int64_t kShortMin = -32768;
+constexpr int64_t kShortMax = 32767;
+
+// pixelsFromTwips without the 32-bit result: 2^31-1 twips are more pixels
+// than an int32_t holds at high DPIs.
+int64_t widePixelsFromTwips(double twips, double dpi) {
+    return static_cast<int64_t>(std::llround(twips / twipsPerPixel(dpi)));
+}
+
+}  // namespace
+
+int32_t positionTwipsFromPixels(int32_t pixels, double dpi) {
+    return static_cast<int32_t>(std::lround(twipsFromPixels(pixels, dpi)));
+}
+
+int32_t windowSystemCoordinate(int64_t pixels) {
+    return static_cast<int32_t>(std::clamp(pixels, kShortMin, kShortMax));
+}
+
+int32_t TwipsPosition::place(double twips, double dpi) {
+    given_ = twips;
+    pixel_ = widePixelsFromTwips(twips, dpi);
+    dpi_ = dpi;
+    return windowSystemCoordinate(pixel_);
+}
+
+double TwipsPosition::twipsAt(int32_t pixel, double dpi) const {
+    if (given_ && pixel == pixel_ && dpi == dpi_) return *given_;
+    return positionTwipsFromPixels(pixel, dpi);
+}
+
+}  // namespace talvorin
