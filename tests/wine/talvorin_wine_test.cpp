@@ -9,6 +9,7 @@
 #include <map>
 #include <thread>
 
+#include "ReachScenarios.h"
 #include "Scenario.h"
 #include "platform/win32/WindowNames.h"
 
@@ -305,7 +306,8 @@ int wmain(int argc, wchar_t** argv) {
     using namespace wine_test;
     if (argc != 4) {
         std::printf(
-            "usage: talvorin_wine_test first-start|prepared-start|prompt-dialog "
+            "usage: talvorin_wine_test first-start|prepared-start|prompt-dialog|idle-writes|"
+            "lost-positions "
             "<app folder> <screenshot folder>\n");
         return 2;
     }
@@ -321,6 +323,10 @@ int wmain(int argc, wchar_t** argv) {
         preparedStart(context);
     else if (scenario == L"prompt-dialog")
         promptAndDialog(context);
+    else if (scenario == L"idle-writes")
+        idleWrites(context);
+    else if (scenario == L"lost-positions")
+        lostPositions(context);
     else
         report.check(false, "known scenario " + utf8(scenario));
     return report.exitCode();

@@ -6,6 +6,7 @@
 #include "base/Rgb.h"
 #include "base/Twips.h"
 #include "clock/AlwaysOnTheTop.h"
+#include "clock/BoxesOverClock.h"
 #include "clock/Layout.h"
 #include "clock/Reach.h"
 #include "clock/frmMainDesign.h"
@@ -197,7 +198,9 @@ void frmMain::LabDay_Click() {
 
 void frmMain::LabHeure_Click() {
     hide();
-    const int answer = runtime().msgBox(promptText(), vbYesNoCancel, "Quitter Talvorin");
+    // The clock hides, but a dialog it opened stays in the clock's band.
+    BoxesOverClock boxes(runtime(), isOn(settings.onTheTop));
+    const int answer = boxes.msgBox(promptText(), vbYesNoCancel, "Quitter Talvorin");
     show();
     if (answer == vbNo) return;
     if (answer == vbYes) {

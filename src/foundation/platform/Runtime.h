@@ -19,6 +19,8 @@ namespace talvorin {
 inline constexpr int vbYesNoCancel = 3;
 inline constexpr int vbExclamation = 48;
 inline constexpr int vbInformation = 64;
+// Above every window, topmost ones included (MB_TOPMOST).
+inline constexpr int vbSystemModal = 4096;
 inline constexpr int vbOK = 1;
 inline constexpr int vbCancel = 2;
 inline constexpr int vbYes = 6;

@@ -71,7 +71,8 @@ int showFrenchMessageBox(const std::string& prompt, int style, const std::string
     for (const MessageButton& b : layout.buttons) buttons.push_back({b.answer, widen(b.label)});
 
     const UINT type = buttonsType(layout) | iconType(layout.icon) |
-                      defaultButtonType(layout.defaultIndex) | MB_TASKMODAL | MB_SETFOREGROUND;
+                      defaultButtonType(layout.defaultIndex) | MB_TASKMODAL | MB_SETFOREGROUND |
+                      (layout.topmost ? MB_TOPMOST : 0);
     const auto* outer = tCurrentButtons;
     tCurrentButtons = &buttons;
     HHOOK hook = SetWindowsHookExW(WH_CBT, renameButtons, nullptr, GetCurrentThreadId());
