@@ -78,6 +78,15 @@ property() {  # id name -> the value after " = "
 
 has_state() { property "$1" _NET_WM_STATE | tr -d ' ' | tr ',' '\n' | grep -qx "$2"; }
 
+# Whether window $1 lies above window $2 in the window manager's stacking order.
+stacked_above() {
+    local order a b
+    order=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*# //' | tr -d ',' | tr ' ' '\n')
+    a=$(grep -n -x "$(printf '0x%x' "$1")" <<<"$order" | cut -d: -f1)
+    b=$(grep -n -x "$(printf '0x%x' "$2")" <<<"$order" | cut -d: -f1)
+    [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
+}
+
 wm_supports() { xprop -root _NET_SUPPORTED | tr -d ' ' | tr ',=' '\n\n' | grep -qx "$1"; }
 
 # The options file's line $1 without its CR LF.

@@ -28,6 +28,12 @@ bool hasStyle(HWND hwnd, LONG bits) {
 bool hasExStyle(HWND hwnd, LONG bits) {
     return (GetWindowLongW(hwnd, GWL_EXSTYLE) & bits) == bits;
 }
+// Whether `upper` comes before `lower` in the top-level z-order.
+bool stackedAbove(HWND upper, HWND lower) {
+    for (HWND w = GetWindow(upper, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (w == lower) return true;
+    return false;
+}
 
 HWND waitForClock(Context& c, const RunningProgram& program) {
     HWND clock = waitForWindow(program.pid(), kFormClass, kClockTitle, 15s);
@@ -262,6 +268,8 @@ void promptAndDialog(Context& c) {
     c.report.equal(r.top, pixels(2400), "\"Valider !\" moves the clock to the new top");
     checkSize(c, clock, 1520, 1720, "clock resized by \"Valider !\"");
     c.report.check(hasExStyle(clock, WS_EX_TOPMOST), "the clock stays topmost");
+    c.report.check(hasExStyle(dialog, WS_EX_TOPMOST), "the dialog joins the clock's band");
+    c.report.check(stackedAbove(dialog, clock), "the topmost clock does not cover the dialog");
     waitForOptions(c, optionsText(200, 10, 20, 30, 2400, 4500, 30, "1", "0"),
                    "\"Valider !\" rewrites the file");
     c.report.check(IsWindowVisible(dialog) != FALSE, "the dialog stays open");
