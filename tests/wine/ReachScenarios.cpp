@@ -116,3 +116,71 @@ void lostPositions(Context& c) {
 }
 
 }  // namespace wine_test
+
+namespace wine_test {
+
+namespace {
+
+bool topmost(HWND hwnd) {
+    return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+// What the window system can do to the clock behind its back: put it out of
+// the topmost band, or where no monitor is any more.
+void dropFromTopmost(HWND clock) {
+    SetWindowPos(clock, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void displayChanges(Context& c) {
+    writeBytes(optionsPath(c), optionsText(127, 0, 64, 127, 1500, 3000, 48, "1", "0"));
+    RunningProgram program(c.appDir);
+    HWND clock = waitForWindow(program.pid(), kFormClass, kClockTitle, 15s);
+    if (!c.report.check(clock != nullptr, "the clock shows")) return;
+    if (!c.report.check(waitFor([&] { return topmost(clock); }, 3s), "topmost with line 13 = 1"))
+        return;
+    const RECT area = workArea();
+
+    // As when a second monitor holding the clock is unplugged.
+    SetWindowPos(clock, nullptr, area.right + 500, 200, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(clock, WM_DISPLAYCHANGE, 24, MAKELPARAM(area.right, area.bottom));
+    const bool back = waitFor([&] { return inside(windowRect(clock), area); }, 1s);
+    c.report.check(back, "after a display change the clock is back in the work area at " +
+                             where(windowRect(clock)));
+    const RECT r = windowRect(clock);
+    const std::string expected =
+        optionsText(127, 0, 64, 127, twips(r.top), twips(r.left), 48, "1", "0");
+    waitFor([&] { return readBytes(optionsPath(c)) == expected; }, 3s);
+    c.report.equal(readBytes(optionsPath(c)), expected, "the tick saves the new place");
+
+    // A work area that shrank under the clock (a task bar moved onto it).
+    SetWindowPos(clock, nullptr, area.left - 400, area.top + 50, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(clock, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    c.report.check(
+        waitFor([&] { return inside(windowRect(clock), area); }, 1s),
+        "after a work-area change the clock is back in it at " + where(windowRect(clock)));
+
+    const struct {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+    } losses[] = {
+        {"the shell restarted", RegisterWindowMessageW(L"TaskbarCreated"), 0},
+        {"the system resumed", WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC},
+        {"a display change", WM_DISPLAYCHANGE, 24},
+    };
+    for (const auto& loss : losses) {
+        dropFromTopmost(clock);
+        if (!c.report.check(!topmost(clock), std::string(loss.what) + ": topmost dropped first"))
+            continue;
+        SendMessageW(clock, loss.message, loss.wParam, 0);
+        c.report.check(waitFor([&] { return topmost(clock); }, 1s),
+                       std::string(loss.what) + ": topmost again");
+    }
+    screenshot(c, windowRect(clock), L"clock-after-display-change");
+}
+
+}  // namespace wine_test

@@ -10,5 +10,8 @@ namespace wine_test {
 void idleWrites(Context& c);
 // Stored positions beyond every edge: the clock starts fully on the screen.
 void lostPositions(Context& c);
+// Display changes, a restarted shell and a resume, sent to the clock: it
+// comes back into the work area and into the topmost band.
+void displayChanges(Context& c);
 
 }  // namespace wine_test

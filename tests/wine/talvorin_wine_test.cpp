@@ -315,7 +315,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc != 4) {
         std::printf(
             "usage: talvorin_wine_test first-start|prepared-start|prompt-dialog|idle-writes|"
-            "lost-positions "
+            "lost-positions|display-changes "
             "<app folder> <screenshot folder>\n");
         return 2;
     }
@@ -335,6 +335,8 @@ int wmain(int argc, wchar_t** argv) {
         idleWrites(context);
     else if (scenario == L"lost-positions")
         lostPositions(context);
+    else if (scenario == L"display-changes")
+        displayChanges(context);
     else
         report.check(false, "known scenario " + utf8(scenario));
     return report.exitCode();
