@@ -36,6 +36,7 @@ while read -r what top left; do
     wait_until 3 file_says "$x" "$y" ||
         fail "$what: the file says $(option_line 8) $(option_line 9), the clock is at $x $y"
     echo "ok: $what: the file says $(option_line 8) $(option_line 9)"
+    [ "$what" != at-491505 ] || screenshot clock-reach-491505.png "${w}x$h+$x+$y"
     stop_program
 done <<'TABLE'
 beyond-the-right 1500 60000
@@ -71,5 +72,4 @@ wait_until 5 has_state "$id" _NET_WM_STATE_ABOVE || {
     fail "not above again after the window manager was replaced"
 }
 echo "ok: above again after the window manager was replaced"
-screenshot clock-reach.png
 kill "$new_wm"
