@@ -61,6 +61,17 @@ wait_window() {  # name pattern [seconds]
     echo "$id"
 }
 
+wait_window_class() {  # class name -> id of a mapped window
+    local id=""
+    local deadline=$((SECONDS + 10))
+    while [ -z "$id" ]; do
+        [ $SECONDS -lt $deadline ] || fail "no window of class '$1'"
+        sleep 0.1
+        id=$(xdotool search --onlyvisible --classname "$1" 2>/dev/null | head -n1)
+    done
+    echo "$id"
+}
+
 no_window() { [ -z "$(visible_window "$1")" ]; }
 
 # "x y width height" of a window's client area on the screen.

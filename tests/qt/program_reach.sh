@@ -57,6 +57,26 @@ sleep 1
 check "a clock partly over the edge stays" "1220 100" "$(geometry "$id" | cut -d' ' -f1,2)"
 stop_program
 
+# A panel takes the bottom 300 px while the clock stands there: the work
+# area shrinks under it (as when a monitor goes or a task bar moves), and the
+# clock comes back into what is left.
+default_options $((870 * 15)) 1500 0 0 >"$options"
+start_program
+id=$(wait_window '^Talvorin V')
+wait_until 3 test "$(geometry "$id" | cut -d' ' -f2)" = 870 || fail "not at 870: $(geometry "$id")"
+xmessage -name talvorin-panel -geometry 300x40+0+0 panel &
+panel=$!
+panel_id=$(wait_window_class talvorin-panel)
+xprop -id "$panel_id" -f _NET_WM_STRUT 32c -set _NET_WM_STRUT "0, 0, 0, 300"
+above_panel() { read -r _ y _ h < <(geometry "$id") && [ $((y + h)) -le 724 ]; }
+wait_until 2 above_panel || { kill "$panel"; fail "the clock stayed under the panel: $(geometry "$id")"; }
+read -r x y w h < <(geometry "$id")
+echo "ok: the clock moved out from under the panel to $x $y"
+wait_until 3 file_says "$x" "$y" || { kill "$panel"; fail "the file says $(option_line 8) $(option_line 9)"; }
+echo "ok: the file says $(option_line 8) $(option_line 9)"
+kill "$panel"
+stop_program
+
 # A new window manager reads the states the clock's window has. Strip
 # "above" from it first, as a window manager that never heard of it would
 # see it: only the clock asking again makes it above.
