@@ -107,9 +107,12 @@ void formChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
     auto dialog = runtime.createForm(talvorin::frmParamDesign(), events);
     dialog->setLeft(1507);  // 100.47 pixels at 96 dpi
     dialog->setTop(3000);
-    r.check(dialog->left() == static_cast<double>(twips(pixels(1507))),
-            "left() reports the pixel the window stands on");
+    r.check(dialog->left() == 1507.0, "left() reads back the twips given while on their pixel");
     r.check(dialog->top() == static_cast<double>(twips(pixels(3000))), "top() after setTop");
+    r.equal(dialog->frame().left, pixels(1507), "frame() reports the pixel the window stands on");
+    dialog->dragTo({pixels(1507) + 1, pixels(3000)});
+    r.check(dialog->left() == static_cast<double>(twips(pixels(1507) + 1)),
+            "moved by a pixel, left() reports the whole twips of that pixel");
     dialog->setWidth(2312);
     dialog->setHeight(0);
     RECT rect{};
