@@ -82,6 +82,8 @@ TEST(Positions, NoCoordinateBeyondSixteenBitsReachesTheWindowSystem) {
     EXPECT_EQ(axis.place(-2147483648.0, 96), -32768);
     // The window stands on the edge of the range, not on the given pixel.
     EXPECT_EQ(axis.twipsAt(-32768, 96), -491520);
+    EXPECT_EQ(positionTwipsFromPixels(INT32_MAX, 96), INT32_MAX);
+    EXPECT_EQ(positionTwipsFromPixels(INT32_MIN, 96), INT32_MIN);
 }
 
 // A runtime that reports fractional twips, as one without these rules does:

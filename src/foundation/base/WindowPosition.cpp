@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "base/Twips.h"
 
@@ -21,7 +22,11 @@ int64_t widePixelsFromTwips(double twips, double dpi) {
 }  // namespace
 
 int32_t positionTwipsFromPixels(int32_t pixels, double dpi) {
-    return static_cast<int32_t>(std::lround(twipsFromPixels(pixels, dpi)));
+    // 64 bits, then the file's range: a far pixel at a low DPI is more twips
+    // than an int32_t holds (and long is 32 bits on Windows).
+    const int64_t twips = std::llround(twipsFromPixels(pixels, dpi));
+    return static_cast<int32_t>(std::clamp<int64_t>(twips, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
 }
 
 int32_t windowSystemCoordinate(int64_t pixels) {

@@ -16,6 +16,7 @@ namespace talvorin {
 
 // The whole twips nearest to `pixels` at `dpi`; pixelsFromTwips maps them back
 // to `pixels` for any dpi below 1440, where a twip is less than a pixel.
+// Held to the range of int32_t.
 int32_t positionTwipsFromPixels(int32_t pixels, double dpi);
 
 // X11 keeps window coordinates in 16 bits and wraps what lies beyond; no
