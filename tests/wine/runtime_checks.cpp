@@ -165,34 +165,42 @@ void formChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
 }
 
 void messageBoxChecks(Report& r) {
-    std::vector<std::wstring> seen;
-    std::thread answer([&] {
-        HWND box = nullptr;
-        waitFor(
-            [&] {
-                box = FindWindowW(L"#32770", L"Talvorin");
-                return box && IsWindowVisible(box);
-            },
-            5s);
-        if (!box) return;
-        waitFor(
-            [&] {
-                seen.clear();
-                for (HWND c : children(box))
-                    if (_wcsicmp(className(c).c_str(), L"Button") == 0 && IsWindowVisible(c))
-                        seen.push_back(windowText(c));
-                return !seen.empty();
-            },
-            2s);
-        SendMessageW(childWithText(box, L"Button", L"OK"), BM_CLICK, 0, 0);
-    });
-    const int code =
-        talvorin::win32::showFrenchMessageBox("Des valeurs sont non conformes", 48, "Talvorin");
-    answer.join();
-    std::string shown;
-    for (const auto& text : seen) shown.append("[").append(utf8(text)).append("]");
-    r.equal(shown, "[OK]", "style 48 shows one button, OK");
-    r.equal(code, 1, "OK answers 1");
+    // 4096 (vbSystemModal): over a topmost clock, so the box joins the topmost band.
+    for (const int style : {48, 48 | 4096}) {
+        std::vector<std::wstring> seen;
+        bool topmost = false;
+        std::thread answer([&] {
+            HWND box = nullptr;
+            waitFor(
+                [&] {
+                    box = FindWindowW(L"#32770", L"Talvorin");
+                    return box && IsWindowVisible(box);
+                },
+                5s);
+            if (!box) return;
+            waitFor(
+                [&] {
+                    seen.clear();
+                    for (HWND c : children(box))
+                        if (_wcsicmp(className(c).c_str(), L"Button") == 0 && IsWindowVisible(c))
+                            seen.push_back(windowText(c));
+                    return !seen.empty();
+                },
+                2s);
+            topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+            SendMessageW(childWithText(box, L"Button", L"OK"), BM_CLICK, 0, 0);
+        });
+        const int code = talvorin::win32::showFrenchMessageBox("Des valeurs sont non conformes",
+                                                               style, "Talvorin");
+        answer.join();
+        std::string shown;
+        for (const auto& text : seen) shown.append("[").append(utf8(text)).append("]");
+        const std::string name = "style " + std::to_string(style);
+        r.equal(shown, "[OK]", name + " shows one button, OK");
+        r.equal(code, 1, name + ": OK answers 1");
+        r.check(topmost == (style >= 4096),
+                name + (style >= 4096 ? " is topmost" : " is not topmost"));
+    }
 }
 
 // The resources of talvorin.exe itself, as Explorer and Windows read them.
