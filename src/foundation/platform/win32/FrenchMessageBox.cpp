@@ -56,6 +56,8 @@ UINT defaultButtonType(int index) {
     return index >= 0 && index < 4 ? kDefaults[index] : MB_DEFBUTTON1;
 }
 
+// Runs as the box is about to show: the French button texts and, over a
+// topmost clock, the topmost band.
 LRESULT CALLBACK prepareBox(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE && tCurrentButtons) {
         HWND box = reinterpret_cast<HWND>(wParam);
