@@ -8,6 +8,7 @@
 
 #include "base/Error.h"
 #include "base/Twips.h"
+#include "base/WindowPosition.h"
 #include "clock/frmMainDesign.h"
 #include "dialog/frmParamDesign.h"
 
@@ -126,28 +127,25 @@ void labelFontSizes(ConformanceHarness& h, FormView& clock) {
                "label font size " + number(points) + " is taken");
 }
 
-// A window stands on whole pixels, and reports the place it really has.
+// A window stands on whole pixels. It reads back the twips it was given
+// while it stands on their pixel, and the whole twips of its pixel once moved,
+// so a saved position matches the window again at any DPI.
 void positions(ConformanceHarness& h, FormView& dialog) {
-    const double dpi = h.dpi(dialog);
-    if (dpi != 96)
-        h.note("at " + number(dpi) + " dpi: positions checked against the pixel grid, " +
-               "the exact 96-dpi values skipped");
-    struct Row {
-        double twips;
-        double at96;
-    };
-    for (const Row r : {Row{1507, 1500}, Row{3000, 3000}, Row{500, 495}, Row{0, 0}, Row{22, 15}}) {
-        dialog.setLeft(r.twips);
-        dialog.setTop(r.twips + 1500);
-        const double left =
-            dpi == 96 ? r.at96 : twipsFromPixels(pixelsFromTwips(r.twips, dpi), dpi);
-        const double top =
-            dpi == 96 ? r.at96 + 1500 : twipsFromPixels(pixelsFromTwips(r.twips + 1500, dpi), dpi);
+    const double dpi = h.runtime().positionDpi();
+    for (const double twips : {1507.0, 3000.0, 500.0, 0.0, 22.0}) {
+        dialog.setLeft(twips);
+        dialog.setTop(twips + 1500);
         expect(h, number(dialog.left()) + ", " + number(dialog.top()),
-               number(left) + ", " + number(top),
-               "setLeft(" + number(r.twips) + "), setTop(" + number(r.twips + 1500) +
-                   ") read back " + number(left) + ", " + number(top));
+               number(twips) + ", " + number(twips + 1500),
+               "setLeft(" + number(twips) + "), setTop(" + number(twips + 1500) +
+                   ") read back as given");
+        expect(h, number(dialog.frame().left), number(pixelsFromTwips(twips, dpi)),
+               "setLeft(" + number(twips) + ") stands on its pixel");
     }
+    const int32_t pixel = pixelsFromTwips(1507, dpi) + 1;
+    dialog.dragTo({pixel, dialog.frame().top});
+    expect(h, number(dialog.left()), number(positionTwipsFromPixels(pixel, dpi)),
+           "moved a pixel on, left() reads the whole twips of that pixel");
 }
 
 // After unload the form answers nothing: every call raises, nothing is shown.

@@ -61,6 +61,17 @@ wait_window() {  # name pattern [seconds]
     echo "$id"
 }
 
+wait_window_class() {  # class name -> id of a mapped window
+    local id=""
+    local deadline=$((SECONDS + 10))
+    while [ -z "$id" ]; do
+        [ $SECONDS -lt $deadline ] || fail "no window of class '$1'"
+        sleep 0.1
+        id=$(xdotool search --onlyvisible --classname "$1" 2>/dev/null | head -n1)
+    done
+    echo "$id"
+}
+
 no_window() { [ -z "$(visible_window "$1")" ]; }
 
 # "x y width height" of a window's client area on the screen.
@@ -77,6 +88,15 @@ property() {  # id name -> the value after " = "
 }
 
 has_state() { property "$1" _NET_WM_STATE | tr -d ' ' | tr ',' '\n' | grep -qx "$2"; }
+
+# Whether window $1 lies above window $2 in the window manager's stacking order.
+stacked_above() {
+    local order a b
+    order=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*# //' | tr -d ',' | tr ' ' '\n')
+    a=$(grep -n -x "$(printf '0x%x' "$1")" <<<"$order" | cut -d: -f1)
+    b=$(grep -n -x "$(printf '0x%x' "$2")" <<<"$order" | cut -d: -f1)
+    [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
+}
 
 wm_supports() { xprop -root _NET_SUPPORTED | tr -d ' ' | tr ',=' '\n\n' | grep -qx "$1"; }
 

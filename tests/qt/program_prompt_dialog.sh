@@ -62,6 +62,10 @@ wait_until 3 at_new_place || fail "Valider ! did not move the clock: $(geometry 
 echo "ok: Valider ! moved the clock to 300 200"
 wait_until 3 has_state "$clock" _NET_WM_STATE_ABOVE || fail "not above after ticking chkVis"
 echo "ok: above after the apply"
+# The clock never covers its own dialog: the dialog joins its band, on top.
+wait_until 3 has_state "$dialog" _NET_WM_STATE_ABOVE || fail "the dialog is not above with the clock"
+wait_until 3 stacked_above "$dialog" "$clock" || fail "the topmost clock covers the dialog"
+echo "ok: the dialog above the topmost clock"
 check "saved top left flag" "3000 4500 1" "$(option_line 8) $(option_line 9) $(option_line 13)"
 screenshot dialog-applied.png
 

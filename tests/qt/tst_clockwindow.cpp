@@ -91,16 +91,24 @@ class ClockWindowTest : public QObject {
         QCOMPARE(w.pos(), QPoint(200, 100));
         QCOMPARE(w.size(), QSize(154, 143));  // 154.13 and 143.47 pixels
 
-        // A position between pixels lands on the nearest one, and once the
-        // window is mapped it still reports where it really is.
+        // A position between pixels lands on the nearest one, and reads
+        // back as given while the window stays there, mapped or not.
         view.setTop(500);   // 33.3 px
         view.setLeft(800);  // 53.3 px
         QCOMPARE(w.pos(), QPoint(53, 33));
+        QCOMPARE(view.top(), 500.0);
+        QCOMPARE(view.left(), 800.0);
+
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(view.top(), 495.0);
-        QCOMPARE(view.left(), 795.0);
+        QCOMPARE(view.top(), 500.0);
+        QCOMPARE(view.left(), 800.0);
         QCOMPARE(w.frameGeometry().size(), QSize(154, 143));
+
+        // Moved by a pixel: the whole twips of where it really is.
+        w.move(54, 33);
+        QCOMPARE(view.left(), 810.0);
+        QCOMPARE(view.top(), 500.0);
     }
 
     void frameless_but_managed() {

@@ -22,6 +22,7 @@ struct Seen {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextFormat format = Qt::AutoText;
+    bool staysOnTop = false;
 };
 
 QStringList buttonsLeftToRight(QMessageBox& box) {
@@ -52,6 +53,7 @@ int answer(int style, const std::function<void(QMessageBox&)>& act, Seen& seen,
         seen.text = box->text();
         seen.icon = box->icon();
         seen.format = box->textFormat();
+        seen.staysOnTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         act(*box);
     });
     poll.start();
@@ -97,22 +99,32 @@ class MessageBoxTest : public QObject {
         QTest::addColumn<int>("style");
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<int>("icon");
-        QTest::newRow("quit prompt")
-            << vbYesNoCancel << QStringList{"Oui", "Non", "Annuler"} << int(QMessageBox::NoIcon);
-        QTest::newRow("warning") << vbExclamation << QStringList{"OK"} << int(QMessageBox::Warning);
+        QTest::addColumn<bool>("onTop");
+        QTest::newRow("quit prompt") << vbYesNoCancel << QStringList{"Oui", "Non", "Annuler"}
+                                     << int(QMessageBox::NoIcon) << false;
+        QTest::newRow("warning") << vbExclamation << QStringList{"OK"} << int(QMessageBox::Warning)
+                                 << false;
         QTest::newRow("information")
-            << vbInformation << QStringList{"OK"} << int(QMessageBox::Information);
+            << vbInformation << QStringList{"OK"} << int(QMessageBox::Information) << false;
+        QTest::newRow("quit prompt over a topmost clock")
+            << (vbYesNoCancel | vbSystemModal) << QStringList{"Oui", "Non", "Annuler"}
+            << int(QMessageBox::NoIcon) << true;
+        QTest::newRow("warning over a topmost clock")
+            << (vbExclamation | vbSystemModal) << QStringList{"OK"} << int(QMessageBox::Warning)
+            << true;
     }
 
     void looks() {
         QFETCH(int, style);
         QFETCH(QStringList, buttons);
         QFETCH(int, icon);
+        QFETCH(bool, onTop);
         Seen seen;
         answer(style, pressKeys({Qt::Key_Escape}), seen);
         QCOMPARE(seen.buttons, buttons);
         QCOMPARE(int(seen.icon), icon);
         QCOMPARE(seen.focused, buttons.first());  // the first button is the default
+        QCOMPARE(seen.staysOnTop, onTop);
     }
 
     void promptAndTitleAsGiven() {

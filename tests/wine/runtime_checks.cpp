@@ -109,6 +109,14 @@ void textChecks(Report& r) {
 void formChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
     Recorder events;
     auto dialog = runtime.createForm(talvorin::frmParamDesign(), events);
+    dialog->setLeft(1507);  // 100.47 pixels at 96 dpi
+    dialog->setTop(3000);
+    r.check(dialog->left() == 1507.0, "left() reads back the twips given while on their pixel");
+    r.check(dialog->top() == static_cast<double>(twips(pixels(3000))), "top() after setTop");
+    r.equal(dialog->frame().left, pixels(1507), "frame() reports the pixel the window stands on");
+    dialog->dragTo({pixels(1507) + 1, pixels(3000)});
+    r.check(dialog->left() == static_cast<double>(twips(pixels(1507) + 1)),
+            "moved by a pixel, left() reports the whole twips of that pixel");
     dialog->setWidth(2312);
     dialog->setHeight(0);
     RECT rect{};
@@ -179,16 +187,43 @@ std::thread pressWhenShown(std::wstring label, bool& pressed, std::vector<std::w
 }
 
 void messageBoxChecks(Report& r) {
-    bool pressed = false;
-    std::vector<std::wstring> seen;
-    std::thread answer = pressWhenShown(L"OK", pressed, seen);
-    const int code = talvorin::win32::showFrenchMessageBox("Des valeurs sont non conformes",
-                                                           talvorin::vbExclamation, "Talvorin");
-    answer.join();
-    std::string shown;
-    for (const auto& text : seen) shown.append("[").append(utf8(text)).append("]");
-    r.equal(shown, "[OK]", "vbExclamation shows one button, OK");
-    r.equal(code, talvorin::vbOK, "OK answers vbOK");
+    // 4096 (vbSystemModal): over a topmost clock, so the box joins the topmost band.
+    for (const int style :
+         {talvorin::vbExclamation, talvorin::vbExclamation | talvorin::vbSystemModal}) {
+        std::vector<std::wstring> seen;
+        bool topmost = false;
+        std::thread answer([&] {
+            HWND box = nullptr;
+            waitFor(
+                [&] {
+                    box = FindWindowW(L"#32770", L"Talvorin");
+                    return box && IsWindowVisible(box);
+                },
+                5s);
+            if (!box) return;
+            waitFor(
+                [&] {
+                    seen.clear();
+                    for (HWND c : children(box))
+                        if (_wcsicmp(className(c).c_str(), L"Button") == 0 && IsWindowVisible(c))
+                            seen.push_back(windowText(c));
+                    return !seen.empty();
+                },
+                2s);
+            topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+            SendMessageW(childWithText(box, L"Button", L"OK"), BM_CLICK, 0, 0);
+        });
+        const int code = talvorin::win32::showFrenchMessageBox("Des valeurs sont non conformes",
+                                                               style, "Talvorin");
+        answer.join();
+        std::string shown;
+        for (const auto& text : seen) shown.append("[").append(utf8(text)).append("]");
+        const std::string name = "style " + std::to_string(style);
+        r.equal(shown, "[OK]", name + " shows one button, OK");
+        r.equal(code, talvorin::vbOK, name + ": OK answers vbOK");
+        r.check(topmost == (style >= talvorin::vbSystemModal),
+                name + (style >= talvorin::vbSystemModal ? " is topmost" : " is not topmost"));
+    }
 }
 
 // The runtime checks every runtime passes, on this one.

@@ -9,6 +9,7 @@
 #include <map>
 #include <thread>
 
+#include "ReachScenarios.h"
 #include "Scenario.h"
 #include "platform/win32/WindowNames.h"
 
@@ -26,6 +27,12 @@ bool hasStyle(HWND hwnd, LONG bits) {
 }
 bool hasExStyle(HWND hwnd, LONG bits) {
     return (GetWindowLongW(hwnd, GWL_EXSTYLE) & bits) == bits;
+}
+// Whether `upper` comes before `lower` in the top-level z-order.
+bool stackedAbove(HWND upper, HWND lower) {
+    for (HWND w = GetWindow(upper, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (w == lower) return true;
+    return false;
 }
 
 HWND waitForClock(Context& c, const RunningProgram& program) {
@@ -268,6 +275,8 @@ void promptAndDialog(Context& c) {
     c.report.equal(r.top, pixels(2400), "\"Valider !\" moves the clock to the new top");
     checkSize(c, clock, 1520, 1720, "clock resized by \"Valider !\"");
     c.report.check(hasExStyle(clock, WS_EX_TOPMOST), "the clock stays topmost");
+    c.report.check(hasExStyle(dialog, WS_EX_TOPMOST), "the dialog joins the clock's band");
+    c.report.check(stackedAbove(dialog, clock), "the topmost clock does not cover the dialog");
     waitForOptions(c, optionsText(200, 10, 20, 30, 2400, 4500, 30, "1", "0"),
                    "\"Valider !\" rewrites the file");
     c.report.check(IsWindowVisible(dialog) != FALSE, "the dialog stays open");
@@ -459,7 +468,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc != 4) {
         std::printf(
             "usage: talvorin_wine_test first-start|prepared-start|prompt-dialog|second-start|"
-            "read-only-file|read-only-folder "
+            "read-only-file|read-only-folder|idle-writes|lost-positions|display-changes "
             "<app folder> <screenshot folder>\n");
         return 2;
     }
@@ -481,6 +490,12 @@ int wmain(int argc, wchar_t** argv) {
         readOnlyFile(context);
     else if (scenario == L"read-only-folder")
         readOnlyFolder(context);
+    else if (scenario == L"idle-writes")
+        idleWrites(context);
+    else if (scenario == L"lost-positions")
+        lostPositions(context);
+    else if (scenario == L"display-changes")
+        displayChanges(context);
     else
         report.check(false, "known scenario " + utf8(scenario));
     return report.exitCode();

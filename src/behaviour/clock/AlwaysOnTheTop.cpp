@@ -9,4 +9,10 @@ void setOnTop(User32& user32, const FormView& form, int16_t topmost) {
     user32.SetWindowPos(form.hWnd(), insertAfter, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize);
 }
 
+void restoreOnTop(User32& user32, const FormView& form, int16_t topmost) {
+    const Hwnd insertAfter = topmost != 0 ? kHwndTopmost : kHwndNoTopmost;
+    user32.SetWindowPos(form.hWnd(), insertAfter, 0, 0, 0, 0,
+                        kSwpNoMove | kSwpNoSize | kSwpNoActivate);
+}
+
 }  // namespace talvorin

@@ -1,5 +1,5 @@
 // Moves a window into or out of the window manager's topmost band without
-// moving, sizing or activating it differently.
+// moving or sizing it.
 #pragma once
 
 #include <cstdint>
@@ -11,5 +11,9 @@ namespace talvorin {
 
 // topmost: a 16-bit boolean, any non-zero value is true.
 void setOnTop(User32& user32, const FormView& form, int16_t topmost);
+
+// The same without activating the window: for a state the window system may
+// have forgotten (a restarted shell or window manager, a resume).
+void restoreOnTop(User32& user32, const FormView& form, int16_t topmost);
 
 }  // namespace talvorin

@@ -5,8 +5,11 @@
 #include "base/FileReplace.h"
 #include "base/Integers.h"
 #include "base/Rgb.h"
+#include "base/Twips.h"
 #include "clock/AlwaysOnTheTop.h"
+#include "clock/BoxesOverClock.h"
 #include "clock/Layout.h"
+#include "clock/Reach.h"
 #include "clock/frmMainDesign.h"
 #include "clock/modFunctions.h"
 #include "program/Transparence.h"
@@ -88,6 +91,7 @@ void frmMain::readParametres() {
         traceCurrentError("options " + optionsFile() + " not loaded, defaults used");
         fallBackToDefaults();
     }
+    tolerate("bringing the clock within reach", [&] { keepReachable(); });
     known_ = os::stampOf(optionsFile());
 }
 
@@ -159,6 +163,27 @@ void frmMain::applyLayout() {
     setOnTop(runtime().user32(), window, isOn(settings.onTheTop) ? -1 : 0);
 }
 
+// ---- within reach ------------------------------------------------------------
+
+void frmMain::keepReachable() {
+    FormView& window = view();
+    if (const auto place = rescuedTopLeft(window.frame(), runtime().workAreas())) {
+        window.dragTo(*place);
+        // The record may already hold the new pixel (its position fields
+        // are not read from the file), but the file holds the lost place.
+        rescuedUnsaved_ = true;
+    }
+}
+
+void frmMain::onDisplayChanged() noexcept {
+    dispatch("display change", [&] {
+        keepReachable();
+        // A restarted shell or window manager, or a resume, may have dropped
+        // the window from the topmost band without telling it.
+        restoreOnTop(runtime().user32(), view(), isOn(settings.onTheTop) ? -1 : 0);
+    });
+}
+
 // ---- tick ------------------------------------------------------------------
 
 void frmMain::Timer1_Timer() {
@@ -168,9 +193,14 @@ void frmMain::Timer1_Timer() {
     window.label("LabDay").setCaption(dayOfWeekName(now.date) + " " + runtime().dateText(now));
     noticeHandEdits(now);
 
-    if (window.top() == static_cast<double>(settings.posT) &&
-        window.left() == static_cast<double>(settings.posL))
+    // In pixels: at most DPIs many whole twips fall on one pixel, and only a
+    // move the user can see is worth a write (with its fsync).
+    const double dpi = runtime().positionDpi();
+    const PixelRect frame = window.frame();
+    if (!rescuedUnsaved_ && frame.top == pixelsFromTwips(settings.posT, dpi) &&
+        frame.left == pixelsFromTwips(settings.posL, dpi))
         return;
+    rescuedUnsaved_ = false;
     // Stored before the write, so a failed write is not retried every second.
     settings.posT = roundHalfEven32(window.top());
     settings.posL = roundHalfEven32(window.left());
@@ -209,7 +239,9 @@ void frmMain::LabDay_Click() {
 
 void frmMain::LabHeure_Click() {
     hide();
-    const int answer = runtime().msgBox(promptText(), vbYesNoCancel, "Quitter Talvorin");
+    // The clock hides, but a dialog it opened stays in the clock's band.
+    BoxesOverClock boxes(runtime(), isOn(settings.onTheTop));
+    const int answer = boxes.msgBox(promptText(), vbYesNoCancel, "Quitter Talvorin");
     show();
     if (answer == vbNo) return;
     if (answer == vbYes) {

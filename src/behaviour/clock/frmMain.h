@@ -43,6 +43,7 @@ class frmMain final : public FormHost, public ClockControl {
 
     void onClick(std::string_view control) noexcept override;
     void onTimer(std::string_view timer) noexcept override;
+    void onDisplayChanged() noexcept override;
 
     // ClockControl, for the settings dialog.
     ClockSettings& clockSettings() override { return settings; }
@@ -64,6 +65,9 @@ class frmMain final : public FormHost, public ClockControl {
     // a failed step leaves a line in the error trace.
     void tolerate(const char* what, const std::function<void()>& step) noexcept;
     void applyLayout();
+    // Moves a clock that has too little of it on any monitor fully onto the
+    // nearest one; the next tick saves the new place.
+    void keepReachable();
     std::string promptText() const;
 
     std::function<void()> showSettings_;
@@ -73,6 +77,7 @@ class frmMain final : public FormHost, public ClockControl {
     bool savesOff_ = false;
     os::FileStamp known_;  // the file as last read or written
     int lastLook_ = -1;    // second of the day of the last look for hand edits
+    bool rescuedUnsaved_ = false;  // moved within reach, not saved there yet
 };
 
 }  // namespace talvorin

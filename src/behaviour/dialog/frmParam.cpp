@@ -1,6 +1,8 @@
 #include "dialog/frmParam.h"
 
 #include "base/Integers.h"
+#include "clock/AlwaysOnTheTop.h"
+#include "clock/BoxesOverClock.h"
 #include "dialog/Conversion.h"
 #include "dialog/SaveFailure.h"
 #include "dialog/frmParamDesign.h"
@@ -46,8 +48,15 @@ void frmParam::fillFields(const ClockSettings& s) {
     view().checkBox("chkSecondes").setValue(checkValue(s.Secondes));
 }
 
+bool frmParam::clockOnTop() const {
+    return isOn(clock_.clockSettings().onTheTop);
+}
+
 void frmParam::Form_Load() {
     fillFields(clock_.clockSettings());
+    // In the clock's band: a topmost clock would cover a dialog of the
+    // ordinary band. Shown after the clock, the dialog lies above it.
+    setOnTop(runtime().user32(), view(), clockOnTop() ? -1 : 0);
 }
 
 // Only the fields change: the user applies the defaults with "Valider !".
@@ -56,30 +65,32 @@ void frmParam::cmdDefaut_Click() {
 }
 
 void frmParam::cmdOk_Click() {
+    // The clock's band as it is before the apply, which may change it.
+    BoxesOverClock boxes(runtime(), clockOnTop());
     try {
-        applyFields();
+        applyFields(boxes);
     } catch (const SaveFailed& failure) {
-        runtime().msgBox(saveFailureText(clock_.optionsFilePath(), failure.code), vbExclamation,
-                         kTitle);
+        boxes.msgBox(saveFailureText(clock_.optionsFilePath(), failure.code), vbExclamation,
+                     kTitle);
         if (clock_.running()) clock_.resume();
     } catch (...) {
-        runtime().msgBox(kInvalidValues, vbExclamation, kTitle);
+        boxes.msgBox(kInvalidValues, vbExclamation, kTitle);
         // A failed apply must not leave the clock frozen on a stale time.
         if (clock_.running()) clock_.resume();
     }
 }
 
-void frmParam::applyFields() {
+void frmParam::applyFields(MessageBoxes& boxes) {
     clock_.pause();
     ClockSettings& s = clock_.clockSettings();
     // Each field is converted and stored before the next is read, so the
     // conversion messages come in field order. The boxes keep what was typed.
-    auto byteField = [this](std::string_view box, int16_t minimum) {
+    auto byteField = [&](std::string_view box, int16_t minimum) {
         std::string text = view().textBox(box).text();
-        return convByte(runtime(), text, minimum);
+        return convByte(boxes, text, minimum);
     };
-    auto longField = [this](std::string_view box) {
-        return convLong(runtime(), view().textBox(box).text());
+    auto longField = [&](std::string_view box) {
+        return convLong(boxes, view().textBox(box).text());
     };
     s.Trans = byteField("txtTransp", 0);
     s.CoulR = byteField("txtR", 0);

@@ -24,7 +24,9 @@ class frmParam final : public FormHost {
 
   private:
     void fillFields(const ClockSettings& s);
-    void applyFields();
+    // Conversion messages go to `boxes`.
+    void applyFields(MessageBoxes& boxes);
+    bool clockOnTop() const;
     void setNumber(std::string_view box, int64_t value);
 
     ClockControl& clock_;

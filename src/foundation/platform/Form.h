@@ -31,6 +31,8 @@ class FormView {
     // Puts the outer top-left at these screen pixels: the core drags a
     // window in the units the pointer moves in, so it never drifts.
     virtual void dragTo(PixelPoint topLeft) = 0;
+    // The outer frame where the window system has it, in screen pixels.
+    virtual PixelRect frame() const = 0;
 
     virtual void show() = 0;  // modeless
     virtual void hide() = 0;
@@ -71,6 +73,10 @@ class FormEvents {
     // Another window took the pointer mid-press: no click, no more drag.
     virtual void onPointerCancel() noexcept = 0;
     virtual void onTimer(std::string_view timer) noexcept = 0;
+    // The desktop changed under the window: a monitor came or went, a
+    // resolution, DPI or work area changed, the system resumed, or the shell
+    // or window manager was restarted (which forgets the topmost band).
+    virtual void onDisplayChanged() noexcept {}
     // The user closed the window through its frame; the native window is
     // gone. The core releases the FormView from inside this call, so a runtime
     // must let its view be destroyed here (defer freeing its widgets).

@@ -17,6 +17,7 @@ MessageBoxLayout messageBoxLayout(int style) {
     }
     if (icon == vbExclamation) layout.icon = MessageIcon::Exclamation;
     if (icon == vbInformation) layout.icon = MessageIcon::Information;
+    layout.topmost = (style & vbSystemModal) != 0;
     return layout;
 }
 

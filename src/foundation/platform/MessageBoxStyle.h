@@ -20,6 +20,7 @@ struct MessageBoxLayout {
     int defaultIndex = 0;                // into buttons
     int escapeAnswer = 0;                // the answer for Escape or the close box; 0: not closable
     MessageIcon icon = MessageIcon::None;
+    bool topmost = false;  // vbSystemModal: in the topmost band, over a topmost clock
 };
 
 // Styles other than the ones the program uses fall back to a plain OK box.

@@ -11,6 +11,7 @@
 #include "platform/Design.h"
 #include "platform/Form.h"
 #include "platform/SingleInstance.h"
+#include "platform/Screens.h"
 #include "platform/User32.h"
 
 namespace talvorin {
@@ -18,6 +19,8 @@ namespace talvorin {
 inline constexpr int vbYesNoCancel = 3;
 inline constexpr int vbExclamation = 48;
 inline constexpr int vbInformation = 64;
+// Above every window, topmost ones included (MB_TOPMOST).
+inline constexpr int vbSystemModal = 4096;
 inline constexpr int vbOK = 1;
 inline constexpr int vbCancel = 2;
 inline constexpr int vbYes = 6;
@@ -82,7 +85,9 @@ class Runtime : public MessageBoxes,
                 public Clock,
                 public EventLoop,
                 public ErrorTrace,
-                public SingleInstance {
+                public SingleInstance,
+
+                public Screens {
   public:
     // Builds the window and its controls from the design, hidden. Events go to `events`.
     virtual std::unique_ptr<FormView> createForm(const FormDesign& design, FormEvents& events) = 0;

@@ -139,8 +139,15 @@ void NullForm::unload() {
 
 void NullForm::dragTo(PixelPoint topLeft) {
     operation("dragTo");
-    state_->left = twipsFromPixels(topLeft.x, 96);
-    state_->top = twipsFromPixels(topLeft.y, 96);
+    state_->left = twipsFromPixels(topLeft.x, runtime_.positionDpi_);
+    state_->top = twipsFromPixels(topLeft.y, runtime_.positionDpi_);
+}
+
+PixelRect NullForm::frame() const {
+    requireLoaded();
+    const double dpi = runtime_.positionDpi_;
+    return PixelRect{pixelsFromTwips(state_->left, dpi), pixelsFromTwips(state_->top, dpi),
+                     pixelsFromTwips(state_->width, dpi), pixelsFromTwips(state_->height, dpi)};
 }
 
 NullForm::Control& NullForm::control(std::string_view name, ControlKind kind) {

@@ -23,6 +23,7 @@ class NullForm final : public FormView {
     void setWidth(double twips) override;
     void setHeight(double twips) override;
     void dragTo(PixelPoint topLeft) override;
+    PixelRect frame() const override;
     void show() override;
     void hide() override;
     void unload() override;

@@ -206,6 +206,10 @@ void NullRuntime::setCheck(const std::string& form, const std::string& box, int 
     window(form).controls.at(box).value = value;
 }
 
+void NullRuntime::displayChanged(const std::string& form) {
+    window(form).sink->deliver([](FormEvents& e) { e.onDisplayChanged(); });
+}
+
 void NullRuntime::moveByUser(const std::string& form, double top, double left) {
     NullWindowState& w = window(form);
     w.top = top;

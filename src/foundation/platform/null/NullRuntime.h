@@ -98,6 +98,8 @@ class NullRuntime final : public Runtime {
     // Held when no other "process" holds the key (see heldElsewhere); raises
     // when failingOperations has "claimInstance".
     bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
+    std::vector<PixelRect> workAreas() const override { return workAreas_; }
+    double positionDpi() const override { return positionDpi_; }
 
     // Set-up by the test.
     std::string directory_;
@@ -109,11 +111,12 @@ class NullRuntime final : public Runtime {
     std::function<void(const NullMessageBox&)> whileMessageBoxOpen;
     std::vector<std::function<void()>> pendingEvents;      // run by the next doEvents
     std::set<std::string, std::less<>> failingOperations;  // e.g. "setTop", "setWidth"
-    // What a window reports for a position it was given: by default the
-    // pixel it stands on at 96 dpi, as a real window would.
-    std::function<double(double)> reportedPosition = [](double twips) {
-        return twipsFromPixels(pixelsFromTwips(twips, 96), 96);
-    };
+    // What a window reports for a position it was given (pixel rounding, say).
+    std::function<double(double)> reportedPosition = [](double twips) { return twips; };
+    // The monitors' work areas (none: nothing is ever out of reach) and the
+    // DPI windows are placed in: a window's frame is its twips at this DPI.
+    std::vector<PixelRect> workAreas_;
+    double positionDpi_ = 96;
     std::set<std::string, std::less<>> heldElsewhere;  // keys another clock holds
 
     // What happened.
@@ -148,6 +151,8 @@ class NullRuntime final : public Runtime {
     void type(const std::string& form, const std::string& box, const std::string& text);
     void setCheck(const std::string& form, const std::string& box, int value);
     void moveByUser(const std::string& form, double top, double left);
+    // The monitors changed (work areas already set by the test).
+    void displayChanged(const std::string& form);
 
   private:
     PointerEvent pointerEvent(NullWindowState& w, PixelPoint screen) const;

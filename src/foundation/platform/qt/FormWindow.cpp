@@ -66,6 +66,10 @@ void FormWindow::deliverTimer(const std::string& timer) {
     sink_.deliver([&](FormEvents& e) { e.onTimer(timer); });
 }
 
+void FormWindow::deliverDisplayChanged() {
+    sink_.deliver([](FormEvents& e) { e.onDisplayChanged(); });
+}
+
 double FormWindow::dpi() const {
     const QScreen* on = screen();
     return on ? on->logicalDotsPerInch() : 0.0;  // 0: Twips assumes 96

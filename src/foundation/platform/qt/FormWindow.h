@@ -33,6 +33,7 @@ class FormWindow final : public QWidget {
     bool attached() const { return sink_.attached(); }
     void deliverClick(const std::string& control);
     void deliverTimer(const std::string& timer);
+    void deliverDisplayChanged();
     double dpi() const;
 
     uint32_t backColor() const { return backColor_; }

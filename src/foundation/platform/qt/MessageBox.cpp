@@ -37,6 +37,8 @@ int showMessageBox(const std::string& prompt, int style, const std::string& titl
     box.setTextFormat(Qt::PlainText);
     box.setText(plainText(prompt));
     box.setIcon(iconFor(layout.icon));
+    // Set before the box has a native window, so nothing is re-created.
+    if (layout.topmost) box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
     std::map<const QAbstractButton*, int> answers;
     QPushButton* escape = nullptr;

@@ -5,6 +5,7 @@
 
 #include "base/Error.h"
 #include "base/Twips.h"
+#include "platform/qt/QtScreens.h"
 
 namespace talvorin {
 
@@ -80,23 +81,30 @@ Hwnd QtForm::hWnd() const {
 }
 
 // For a top-level widget pos() is the outer frame's place on the screen, as
-// the window system last reported it.
+// the window system last reported it. Positions go through the primary
+// screen's DPI whatever screen the window is on, so they mean the same place
+// on every screen.
 double QtForm::top() const {
-    return twipsFromPixels(alive().pos().y(), dpi());
+    return top_.twipsAt(alive().pos().y(), primaryScreenDpi());
 }
 
 double QtForm::left() const {
-    return twipsFromPixels(alive().pos().x(), dpi());
+    return left_.twipsAt(alive().pos().x(), primaryScreenDpi());
 }
 
 void QtForm::setTop(double twips) {
     FormWindow& w = alive();
-    w.move(w.pos().x(), pixels(twips));
+    w.move(w.pos().x(), top_.place(twips, primaryScreenDpi()));
 }
 
 void QtForm::setLeft(double twips) {
     FormWindow& w = alive();
-    w.move(pixels(twips), w.pos().y());
+    w.move(left_.place(twips, primaryScreenDpi()), w.pos().y());
+}
+
+PixelRect QtForm::frame() const {
+    const QRect r = alive().frameGeometry();
+    return PixelRect{r.x(), r.y(), r.width(), r.height()};
 }
 
 // The core sets outer sizes; the frame's share is known once the window has
@@ -114,7 +122,7 @@ void QtForm::setHeight(double twips) {
 }
 
 void QtForm::dragTo(PixelPoint topLeft) {
-    alive().move(topLeft.x, topLeft.y);
+    alive().move(windowSystemCoordinate(topLeft.x), windowSystemCoordinate(topLeft.y));
 }
 
 void QtForm::show() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "base/WindowPosition.h"
 #include "platform/Form.h"
 #include "platform/qt/FormWidgets.h"
 #include "platform/qt/FormWindow.h"
@@ -36,6 +37,7 @@ class QtForm final : public FormView {
     void setWidth(double twips) override;
     void setHeight(double twips) override;
     void dragTo(PixelPoint topLeft) override;
+    PixelRect frame() const override;
 
     void show() override;
     void hide() override;
@@ -62,6 +64,8 @@ class QtForm final : public FormView {
     std::map<std::string, std::unique_ptr<QtCheckBox>, std::less<>> checkBoxes_;
     std::map<std::string, std::unique_ptr<QtTimer>, std::less<>> timers_;
     bool focusPlaced_ = false;
+    TwipsPosition top_;
+    TwipsPosition left_;
 };
 
 }  // namespace talvorin

@@ -8,6 +8,7 @@
 
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtForm.h"
+#include "platform/qt/QtScreens.h"
 
 namespace talvorin {
 
@@ -54,6 +55,18 @@ bool QtRuntime::claimInstance(const std::string& key, std::function<void()> onSh
 PixelPoint QtRuntime::dragThreshold() const {
     const int distance = QGuiApplication::styleHints()->startDragDistance();
     return {distance, distance};
+}
+
+}  // namespace talvorin
+
+namespace talvorin {
+
+std::vector<PixelRect> QtRuntime::workAreas() const {
+    return screenWorkAreas();
+}
+
+double QtRuntime::positionDpi() const {
+    return primaryScreenDpi();
 }
 
 }  // namespace talvorin

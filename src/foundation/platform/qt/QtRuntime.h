@@ -4,6 +4,7 @@
 
 #include "platform/Runtime.h"
 #include "platform/qt/ClockChangeWatcher.h"
+#include "platform/qt/DisplayWatcher.h"
 #include "platform/qt/LocaleClock.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtUser32.h"
@@ -31,12 +32,15 @@ class QtRuntime final : public Runtime {
     void reportError(const std::string& line) override;
     PixelPoint dragThreshold() const override;
     bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
+    std::vector<PixelRect> workAreas() const override;
+    double positionDpi() const override;
 
   private:
     ClockChangeWatcher clockChanges_;
     LocaleClock clock_;
     QtUser32 user32_;
     QtSingleInstance instance_;
+    DisplayWatcher displayChanges_;
 };
 
 }  // namespace talvorin

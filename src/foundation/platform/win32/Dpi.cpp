@@ -29,6 +29,13 @@ UINT dpiForWindow(HWND hwnd) {
     return dpi > 0 ? dpi : screenDpi();
 }
 
+UINT systemDpi() {
+    using Fn = UINT(WINAPI*)();
+    static const Fn getDpiForSystem = user32Function<Fn>("GetDpiForSystem");
+    const UINT dpi = getDpiForSystem ? getDpiForSystem() : 0;
+    return dpi > 0 ? dpi : screenDpi();
+}
+
 RECT outerRectForClient(RECT client, DWORD style, DWORD exStyle, UINT dpi) {
     using Fn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
     static const Fn adjustForDpi = user32Function<Fn>("AdjustWindowRectExForDpi");

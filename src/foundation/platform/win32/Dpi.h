@@ -11,6 +11,9 @@ namespace talvorin::win32 {
 inline constexpr UINT kDefaultDpi = 96;
 
 UINT dpiForWindow(HWND hwnd);
+// The system DPI: the primary monitor's at logon, the one window positions
+// are converted with on every monitor.
+UINT systemDpi();
 // The outer rectangle of a window whose client area is `client`.
 RECT outerRectForClient(RECT client, DWORD style, DWORD exStyle, UINT dpi);
 // The system's message-box and dialog font (NONCLIENTMETRICS lfMessageFont) at `dpi`.

@@ -35,6 +35,13 @@ LRESULT CALLBACK Win32Form::windowProc(HWND hwnd, UINT message, WPARAM wParam, L
 }
 
 LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Sent to every top-level window when the shell (re)starts; a new shell
+    // may have lost the topmost band.
+    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    if (message == taskbarCreated && taskbarCreated != 0) {
+        onDisplayChanged();
+        return 0;
+    }
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers the whole client area
@@ -67,12 +74,18 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_TIMER:
             return onTimer(static_cast<UINT_PTR>(wParam));
-        case WM_TIMECHANGE:
         case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETWORKAREA && !onDisplayChanged()) return 0;
+            [[fallthrough]];
+        case WM_TIMECHANGE:
             onClockChanged();
             break;  // and the default handling
+        case WM_DISPLAYCHANGE:
+            onDisplayChanged();
+            return 0;
         case WM_POWERBROADCAST:
-            if (wParam == PBT_APMRESUMEAUTOMATIC) onClockChanged();
+            // Monitors may have come or gone during the sleep.
+            if (wParam == PBT_APMRESUMEAUTOMATIC && onDisplayChanged()) onClockChanged();
             return TRUE;
         case WM_ACTIVATE:
             onActivate(wParam);
@@ -203,6 +216,11 @@ void Win32Form::onDpiChanged(UINT dpi, const RECT& suggested) {
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     applyDpi(dpi);
+    onDisplayChanged();
+}
+
+bool Win32Form::onDisplayChanged() {
+    return sink_.deliver([](FormEvents& e) { e.onDisplayChanged(); });
 }
 
 }  // namespace talvorin::win32

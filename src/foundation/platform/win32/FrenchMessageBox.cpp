@@ -21,6 +21,10 @@ struct ButtonText {
 // inside another one (a conversion message during an apply) saves and
 // restores the outer list.
 thread_local const std::vector<ButtonText>* tCurrentButtons = nullptr;
+// Whether that box goes into the topmost band. MB_TOPMOST asks for it, but
+// not every implementation honours it for a task-modal box (Wine does not),
+// so the hook places the box there itself.
+thread_local bool tCurrentTopmost = false;
 
 bool hasAnswer(const MessageBoxLayout& layout, int answer) {
     return std::any_of(layout.buttons.begin(), layout.buttons.end(),
@@ -52,13 +56,18 @@ UINT defaultButtonType(int index) {
     return index >= 0 && index < 4 ? kDefaults[index] : MB_DEFBUTTON1;
 }
 
-LRESULT CALLBACK renameButtons(int code, WPARAM wParam, LPARAM lParam) {
+// Runs as the box is about to show: the French button texts and, over a
+// topmost clock, the topmost band.
+LRESULT CALLBACK prepareBox(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE && tCurrentButtons) {
         HWND box = reinterpret_cast<HWND>(wParam);
         wchar_t className[16] = {};
         GetClassNameW(box, className, 16);
-        if (lstrcmpW(className, L"#32770") == 0)
+        if (lstrcmpW(className, L"#32770") == 0) {
             for (const ButtonText& b : *tCurrentButtons) SetDlgItemTextW(box, b.id, b.text.c_str());
+            if (tCurrentTopmost)
+                SetWindowPos(box, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -71,13 +80,17 @@ int showFrenchMessageBox(const std::string& prompt, int style, const std::string
     for (const MessageButton& b : layout.buttons) buttons.push_back({b.answer, widen(b.label)});
 
     const UINT type = buttonsType(layout) | iconType(layout.icon) |
-                      defaultButtonType(layout.defaultIndex) | MB_TASKMODAL | MB_SETFOREGROUND;
+                      defaultButtonType(layout.defaultIndex) | MB_TASKMODAL | MB_SETFOREGROUND |
+                      (layout.topmost ? MB_TOPMOST : 0);
     const auto* outer = tCurrentButtons;
+    const bool outerTopmost = tCurrentTopmost;
     tCurrentButtons = &buttons;
-    HHOOK hook = SetWindowsHookExW(WH_CBT, renameButtons, nullptr, GetCurrentThreadId());
+    tCurrentTopmost = layout.topmost;
+    HHOOK hook = SetWindowsHookExW(WH_CBT, prepareBox, nullptr, GetCurrentThreadId());
     const int answer = MessageBoxW(nullptr, widen(prompt).c_str(), widen(title).c_str(), type);
     if (hook) UnhookWindowsHookEx(hook);
     tCurrentButtons = outer;
+    tCurrentTopmost = outerTopmost;
     return answer;
 }
 

@@ -169,27 +169,36 @@ void Win32Form::resizeTo(int width, int height) {
     SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Positions go through the system DPI on every monitor, sizes through the
+// window's own monitor's: a position saved on a monitor of another DPI then
+// reopens at the same place.
 double Win32Form::top() const {
     live();
-    return twipsFromPixels(windowRect().top, dpi_);
+    return top_.twipsAt(windowRect().top, runtime_.positionDpi());
 }
 double Win32Form::left() const {
     live();
-    return twipsFromPixels(windowRect().left, dpi_);
+    return left_.twipsAt(windowRect().left, runtime_.positionDpi());
 }
 
 void Win32Form::setTop(double twips) {
     live();
-    moveTo(windowRect().left, pixelsFromTwips(twips, dpi_));
+    moveTo(windowRect().left, top_.place(twips, runtime_.positionDpi()));
 }
 void Win32Form::setLeft(double twips) {
     live();
-    moveTo(pixelsFromTwips(twips, dpi_), windowRect().top);
+    moveTo(left_.place(twips, runtime_.positionDpi()), windowRect().top);
 }
 
 void Win32Form::dragTo(PixelPoint topLeft) {
     live();
-    moveTo(topLeft.x, topLeft.y);
+    moveTo(windowSystemCoordinate(topLeft.x), windowSystemCoordinate(topLeft.y));
+}
+
+PixelRect Win32Form::frame() const {
+    live();
+    const RECT r = windowRect();
+    return PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 void Win32Form::setWidth(double twips) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/WindowPosition.h"
 #include "platform/Design.h"
 #include "platform/EventSink.h"
 #include "platform/Form.h"
@@ -42,6 +43,7 @@ class Win32Form final : public FormView {
     void setWidth(double twips) override;
     void setHeight(double twips) override;
     void dragTo(PixelPoint topLeft) override;
+    PixelRect frame() const override;
 
     void show() override;
     void hide() override;
@@ -79,6 +81,8 @@ class Win32Form final : public FormView {
     void onCommand(WPARAM wParam, LPARAM lParam);
     void onActivate(WPARAM wParam);
     void onDpiChanged(UINT dpi, const RECT& suggested);
+    // False once the core has let go of the form.
+    bool onDisplayChanged();
     // Raises InvalidProcedureCall once the form is unloaded.
     HWND live() const;
     void forgetWindow();
@@ -100,6 +104,8 @@ class Win32Form final : public FormView {
     bool unloaded_ = false;
     bool shownOnce_ = false;
     HWND lastFocus_ = nullptr;
+    TwipsPosition top_;
+    TwipsPosition left_;
 };
 
 }  // namespace talvorin::win32

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/Dpi.h"
 #include "platform/win32/FrenchMessageBox.h"
 #include "platform/win32/LocalClock.h"
 #include "platform/win32/ModuleInfo.h"
@@ -62,6 +63,33 @@ PixelPoint Win32Runtime::dragThreshold() const {
 bool Win32Runtime::claimInstance(const std::string& key, std::function<void()> onShowRequest) {
     return singleInstance_.claim(key, std::move(onShowRequest),
                                  [this](const std::string& line) { reportError(line); });
+}
+
+// --- Monitors ------------------------------------------------------------------
+
+namespace {
+
+BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcWork;
+        reinterpret_cast<std::vector<PixelRect>*>(areas)->push_back(
+            PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top});
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<PixelRect> Win32Runtime::workAreas() const {
+    std::vector<PixelRect> areas;
+    EnumDisplayMonitors(nullptr, nullptr, addWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
+double Win32Runtime::positionDpi() const {
+    return static_cast<double>(systemDpi());
 }
 
 // --- Forms and the message loop ----------------------------------------------

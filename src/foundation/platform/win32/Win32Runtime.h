@@ -38,6 +38,8 @@ class Win32Runtime final : public Runtime {
     void reportError(const std::string& line) override;
     PixelPoint dragThreshold() const override;
     bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
+    std::vector<PixelRect> workAreas() const override;
+    double positionDpi() const override;
 
     // For the forms.
     HINSTANCE instance() const { return instance_; }
