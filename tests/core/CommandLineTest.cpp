@@ -60,28 +60,28 @@ TEST(CommandLine, ArgumentsDecideTheActionTheStatusAndTheOutput) {
 
 TEST(CommandLine, InstanceKeyIsOneForEverySpellingOfOnePath) {
     TempFolder folder;
-    const auto file = folder.path() / "tl_options.txt";
+    const auto file = (folder.path() / "tl_options.txt").string();
     const std::string key = instanceKey(file);
     EXPECT_EQ(key.size(), std::string("talvorin-").size() + 16);
     EXPECT_EQ(key.find_first_not_of("talvorin-0123456789abcdef"), std::string::npos) << key;
     std::filesystem::create_directory(folder.path() / "sub");
-    EXPECT_EQ(instanceKey(folder.path() / "sub" / ".." / "." / "tl_options.txt"), key);
-    EXPECT_NE(instanceKey(folder.path() / "sub" / "tl_options.txt"), key);
-    EXPECT_NE(instanceKey(folder.path() / "tl_options.txt.bak"), key);
+    EXPECT_EQ(instanceKey((folder.path() / "sub" / ".." / "." / "tl_options.txt").string()), key);
+    EXPECT_NE(instanceKey((folder.path() / "sub" / "tl_options.txt").string()), key);
+    EXPECT_NE(instanceKey((folder.path() / "tl_options.txt.bak").string()), key);
 }
 
 TEST_F(ClockTest, SecondStartOnTheSameFileOpensNothingAndAsksTheRunningClock) {
-    rt.heldElsewhere.insert(instanceKey(optionsFile()));
+    rt.heldElsewhere.insert(instanceKey(optionsFile().string()));
     program = std::make_unique<Program>(rt);
     EXPECT_FALSE(program->start());
     EXPECT_FALSE(rt.hasWindow("frmMain"));
     EXPECT_FALSE(std::filesystem::exists(optionsFile())) << "a second start touches no file";
-    EXPECT_EQ(rt.showRequestsSent, std::vector<std::string>{instanceKey(optionsFile())});
+    EXPECT_EQ(rt.showRequestsSent, std::vector<std::string>{instanceKey(optionsFile().string())});
 }
 
 TEST_F(ClockTest, ShowRequestShowsTheHiddenClockAgain) {
     start();
-    ASSERT_EQ(rt.claimedKeys, std::vector<std::string>{instanceKey(optionsFile())});
+    ASSERT_EQ(rt.claimedKeys, std::vector<std::string>{instanceKey(optionsFile().string())});
     ASSERT_TRUE(rt.showRequestHandler);
     clock().hide();
     ASSERT_FALSE(clockWindow().visible);

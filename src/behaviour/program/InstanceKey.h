@@ -1,7 +1,6 @@
 // The name of the claim a running clock holds on its options file.
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 namespace talvorin {
@@ -9,6 +8,6 @@ namespace talvorin {
 // "talvorin-" and 16 hex digits of a hash of the file's full path, so that
 // every start on one file agrees on it whatever its working directory, and
 // the name fits any system's rules for mutexes, sockets and file names.
-std::string instanceKey(const std::filesystem::path& optionsFile);
+std::string instanceKey(const std::string& optionsFile);
 
 }  // namespace talvorin

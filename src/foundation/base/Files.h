@@ -51,6 +51,10 @@ bool removeFile(const std::string& path) noexcept;
 // The file a chain of symbolic links ends at (the path itself when it is no
 // link); a link to a missing file gives the missing file's path.
 std::string resolveLinks(const std::string& path);
+// The one spelling of a file's path: absolute, its folder's links, "." and
+// ".." resolved (the file itself need not exist), and on systems whose names
+// ignore case, folded to lower case. The path as given when that fails.
+std::string canonicalPath(const std::string& path) noexcept;
 // The names in a folder, without "." and "..".
 std::vector<std::string> folderEntries(const std::string& folder);
 // Whether this process may create files in `folder`.

@@ -191,6 +191,19 @@ std::string resolveLinks(const std::string& path) {
     fail("follow the links", ELOOP);
 }
 
+std::string canonicalPath(const std::string& path) noexcept {
+    try {
+        const std::string folder = folderOf(path);
+        char* resolved = ::realpath(folder.empty() ? "." : folder.c_str(), nullptr);
+        if (!resolved) return path;
+        const std::string full = joinPath(resolved, nameOf(path));
+        std::free(resolved);
+        return full;
+    } catch (...) {
+        return path;
+    }
+}
+
 std::vector<std::string> folderEntries(const std::string& folder) {
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (!dir) fail("list the folder", errno);

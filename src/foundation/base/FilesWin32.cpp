@@ -178,6 +178,26 @@ std::string resolveLinks(const std::string& path) {
     return path;
 }
 
+std::string canonicalPath(const std::string& path) noexcept {
+    try {
+        const std::wstring given = wide(path);
+        std::wstring full(MAX_PATH, L'\0');
+        DWORD length =
+            GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length >= full.size()) {
+            full.resize(length);
+            length = GetFullPathNameW(given.c_str(), length, full.data(), nullptr);
+        }
+        if (length == 0 || length >= full.size()) return path;
+        full.resize(length);
+        // Windows names ignore case: two spellings of one file are one file.
+        CharLowerBuffW(full.data(), static_cast<DWORD>(full.size()));
+        return narrow(full);
+    } catch (...) {
+        return path;
+    }
+}
+
 std::vector<std::string> folderEntries(const std::string& folder) {
     WIN32_FIND_DATAW found{};
     HANDLE search = FindFirstFileW(wide(joinPath(folder, "*")).c_str(), &found);
