@@ -10,6 +10,8 @@ packages=(
     xvfb xdotool x11-utils imagemagick openbox      # real windows on a virtual display
     xauth fontconfig locales
     libxcb1-dev                                     # the Linux program's window-manager states
+    trayer                                          # an XEmbed notification area for the tray tests
+    at-spi2-core python3-pyatspi dbus               # the accessibility tree, read as a screen reader does
 )
 
 # The Windows tests run Wine under the French locale; its UTF-8 form must exist

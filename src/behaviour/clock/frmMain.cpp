@@ -140,6 +140,7 @@ void frmMain::Timer1_Timer() {
     FormView& window = view();
     window.label("LabHeure").setCaption(runtime().timeText(now, isNotOff(settings.Secondes)));
     window.label("LabDay").setCaption(dayOfWeekName(now.date) + " " + runtime().dateText(now));
+    if (tickListener_) tickListener_(now);
 
     if (window.top() == static_cast<double>(settings.posT) &&
         window.left() == static_cast<double>(settings.posL))

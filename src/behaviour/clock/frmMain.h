@@ -35,6 +35,11 @@ class frmMain final : public FormHost, public ClockControl {
     void LabHeure_Click();
     void Timer1_Timer();
 
+    // Told of each tick's reading of the clock, after the texts changed.
+    void setTickListener(std::function<void(const LocalTime&)> listener) {
+        tickListener_ = std::move(listener);
+    }
+
     Timer& Timer1() const;
     std::filesystem::path optionsFile() const;
 
@@ -59,6 +64,7 @@ class frmMain final : public FormHost, public ClockControl {
     std::string promptText() const;
 
     std::function<void()> showSettings_;
+    std::function<void(const LocalTime&)> tickListener_;
 };
 
 }  // namespace talvorin

@@ -2,6 +2,7 @@
 
 #include "clock/frmMain.h"
 #include "dialog/frmParam.h"
+#include "program/TrayMenu.h"
 
 namespace talvorin {
 
@@ -11,6 +12,11 @@ Program::~Program() = default;
 
 void Program::start() {
     mainForm().show();
+    auto tray = std::make_unique<TrayMenu>(runtime_, mainForm(), [this] { paramForm().show(); });
+    tray->create();
+    if (!tray->shown()) return;
+    tray_ = std::move(tray);
+    mainForm().setTickListener([this](const LocalTime& now) { tray_->clockTicked(now); });
 }
 
 frmMain& Program::mainForm() {

@@ -34,6 +34,9 @@ class FormView {
 
     virtual void show() = 0;  // modeless
     virtual void hide() = 0;
+    // Shows the window in front of the others with the keyboard focus, as
+    // far as the window system lets a program take it.
+    virtual void activate() = 0;
     // Closes the window for good; no event follows. May be called from inside
     // one of the window's own events, so free widgets late (deleteLater).
     virtual void unload() = 0;

@@ -11,6 +11,8 @@
 
 #include "platform/Design.h"
 #include "platform/Form.h"
+#include "platform/StartAtLogin.h"
+#include "platform/Tray.h"
 #include "platform/User32.h"
 
 namespace talvorin {
@@ -80,7 +82,9 @@ class Runtime : public MessageBoxes,
                 public Application,
                 public Clock,
                 public EventLoop,
-                public ErrorTrace {
+                public ErrorTrace,
+                public Tray,
+                public StartAtLogin {
   public:
     // Builds the window and its controls from the design, hidden. Events go to `events`.
     virtual std::unique_ptr<FormView> createForm(const FormDesign& design, FormEvents& events) = 0;

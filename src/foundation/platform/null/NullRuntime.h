@@ -34,6 +34,7 @@ struct NullWindowState {
     uint32_t backColor = 0;
     double top = 0, left = 0, width = 0, height = 0;  // twips
     bool visible = false;
+    bool active = false;  // given the keyboard focus by activate()
     bool loadedView = true;
     bool topmost = false;
     int32_t exStyle = 0;
@@ -42,6 +43,15 @@ struct NullWindowState {
     uint32_t layeredFlags = 0;
     std::map<std::string, NullControlState, std::less<>> controls;
     std::vector<std::string> operations;  // "setTop 500", "show", ... in order
+};
+
+// The notification-area icon as the test sees it; it outlives its TrayIcon.
+struct NullTrayState {
+    TrayDesign design;
+    std::vector<std::string> toolTips;  // every tooltip set, the first from the design
+    std::map<std::string, bool, std::less<>> checked;
+    bool present = true;  // false once the core removed the icon
+    TrayEvents* events = nullptr;
 };
 
 struct NullMessageBox {
@@ -93,6 +103,9 @@ class NullRuntime final : public Runtime {
     void end() override;
     void reportError(const std::string& line) override { errorTrace.push_back(line); }
     PixelPoint dragThreshold() const override { return {4, 4}; }
+    std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
+    bool startsAtLogin() const override { return startAtLogin; }
+    void setStartAtLogin(bool on) override;
 
     // Set-up by the test.
     std::filesystem::path directory_;
@@ -103,6 +116,10 @@ class NullRuntime final : public Runtime {
     std::set<std::string, std::less<>> failingOperations;  // e.g. "setTop", "setWidth"
     // What a window reports for a position it was given (pixel rounding, say).
     std::function<double(double)> reportedPosition = [](double twips) { return twips; };
+
+    bool trayAvailable = true;  // false: a desktop without a notification area
+    bool startAtLogin = false;  // the desktop's entry
+    bool startAtLoginFails = false;
 
     // What happened.
     std::vector<NullMessageBox> messageBoxes;
@@ -130,10 +147,16 @@ class NullRuntime final : public Runtime {
     void type(const std::string& form, const std::string& box, const std::string& text);
     void setCheck(const std::string& form, const std::string& box, int value);
     void moveByUser(const std::string& form, double top, double left);
+    // The latest icon; raises when none was ever added.
+    NullTrayState& tray();
+    bool hasTray() const { return tray_ != nullptr; }
+    void chooseTrayItem(const std::string& id);
+    void clickTrayIcon();
 
   private:
     PointerEvent pointerEvent(NullWindowState& w, PixelPoint screen) const;
     NullUser32 user32_;
+    std::shared_ptr<NullTrayState> tray_;
     std::vector<std::shared_ptr<NullWindowState>> windows_;
     Hwnd nextHandle_ = 0x10010;
 };

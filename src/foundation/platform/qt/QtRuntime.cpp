@@ -8,6 +8,8 @@
 
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtForm.h"
+#include "platform/qt/QtStartAtLogin.h"
+#include "platform/qt/QtTray.h"
 
 namespace talvorin {
 
@@ -50,6 +52,22 @@ void QtRuntime::reportError(const std::string& line) {
 PixelPoint QtRuntime::dragThreshold() const {
     const int distance = QGuiApplication::styleHints()->startDragDistance();
     return {distance, distance};
+}
+
+}  // namespace talvorin
+
+namespace talvorin {
+
+std::unique_ptr<TrayIcon> QtRuntime::createTrayIcon(const TrayDesign& design, TrayEvents& events) {
+    return createQtTrayIcon(design, events);
+}
+
+bool QtRuntime::startsAtLogin() const {
+    return qtStartsAtLogin();
+}
+
+void QtRuntime::setStartAtLogin(bool on) {
+    qtSetStartAtLogin(on);
 }
 
 }  // namespace talvorin

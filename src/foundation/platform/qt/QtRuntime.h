@@ -29,6 +29,9 @@ class QtRuntime final : public Runtime {
     void end() override;
     void reportError(const std::string& line) override;
     PixelPoint dragThreshold() const override;
+    std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
+    bool startsAtLogin() const override;
+    void setStartAtLogin(bool on) override;
 
   private:
     ClockChangeWatcher clockChanges_;

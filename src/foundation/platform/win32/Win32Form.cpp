@@ -237,6 +237,12 @@ void Win32Form::show() {
         }
 }
 
+void Win32Form::activate() {
+    show();
+    SetForegroundWindow(hwnd_);
+    SetFocus(hwnd_);
+}
+
 void Win32Form::hide() {
     ShowWindow(live(), SW_HIDE);
 }

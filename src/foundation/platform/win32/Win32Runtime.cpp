@@ -8,6 +8,8 @@
 #include "platform/win32/Painting.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Form.h"
+#include "platform/win32/Win32StartAtLogin.h"
+#include "platform/win32/Win32Tray.h"
 
 namespace talvorin::win32 {
 
@@ -57,6 +59,19 @@ void Win32Runtime::reportError(const std::string& line) {
 
 PixelPoint Win32Runtime::dragThreshold() const {
     return {GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)};
+}
+
+std::unique_ptr<TrayIcon> Win32Runtime::createTrayIcon(const TrayDesign& design,
+                                                       TrayEvents& events) {
+    return std::make_unique<Win32TrayIcon>(instance_, design, events, *this);
+}
+
+bool Win32Runtime::startsAtLogin() const {
+    return win32StartsAtLogin();
+}
+
+void Win32Runtime::setStartAtLogin(bool on) {
+    win32SetStartAtLogin(on);
 }
 
 // --- Forms and the message loop ----------------------------------------------

@@ -36,6 +36,9 @@ class Win32Runtime final : public Runtime {
     // a console, or with its output redirected).
     void reportError(const std::string& line) override;
     PixelPoint dragThreshold() const override;
+    std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
+    bool startsAtLogin() const override;
+    void setStartAtLogin(bool on) override;
 
     // For the forms.
     HINSTANCE instance() const { return instance_; }
