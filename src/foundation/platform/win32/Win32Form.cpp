@@ -239,6 +239,9 @@ void Win32Form::show() {
 
 void Win32Form::activate() {
     show();
+    // The foreground alone does not raise a window the shell's menu left
+    // behind another of the program's own.
+    BringWindowToTop(hwnd_);
     SetForegroundWindow(hwnd_);
     SetFocus(hwnd_);
 }
