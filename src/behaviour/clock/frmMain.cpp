@@ -193,6 +193,12 @@ void frmMain::onClick(std::string_view control) noexcept {
     });
 }
 
+void frmMain::onKey(Key key) noexcept {
+    dispatch("key", [&] {
+        if (key == Key::Enter || key == Key::Space) LabHeure_Click();
+    });
+}
+
 void frmMain::onTimer(std::string_view timer) noexcept {
     dispatch("tick", [&] {
         if (timer == "Timer1") Timer1_Timer();

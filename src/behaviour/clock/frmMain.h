@@ -45,6 +45,8 @@ class frmMain final : public FormHost, public ClockControl {
 
     void onClick(std::string_view control) noexcept override;
     void onTimer(std::string_view timer) noexcept override;
+    // Enter or Space on the focused clock: the prompt, as a click.
+    void onKey(Key key) noexcept override;
 
     // ClockControl, for the settings dialog.
     ClockSettings& clockSettings() override { return settings; }

@@ -60,6 +60,9 @@ struct PointerEvent {
     bool insideClient = true;  // the pointer lies within the client area
 };
 
+// The keys a form's surface reports; controls handle their own.
+enum class Key { Enter, Space };
+
 // Implemented by the core. Each entry point catches every error itself, so a
 // runtime can call them straight from its event loop.
 class FormEvents {
@@ -74,6 +77,8 @@ class FormEvents {
     // Another window took the pointer mid-press: no click, no more drag.
     virtual void onPointerCancel() noexcept = 0;
     virtual void onTimer(std::string_view timer) noexcept = 0;
+    // A key on the window itself, not taken by one of its controls.
+    virtual void onKey(Key) noexcept {}
     // The user closed the window through its frame; the native window is
     // gone. The core releases the FormView from inside this call, so a runtime
     // must let its view be destroyed here (defer freeing its widgets).

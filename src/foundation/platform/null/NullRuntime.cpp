@@ -68,6 +68,7 @@ std::unique_ptr<FormView> NullRuntime::createForm(const FormDesign& design, Form
     nextHandle_ += 0x10;
     state->sink = std::make_unique<EventSink>(events);
     state->caption = design.caption;
+    state->keyboardFocus = design.keyboardFocus;
     state->backColor = 0xF0F0F0;  // the usual system colour for window backgrounds
     state->width = design.clientWidth;
     state->height = design.clientHeight;
@@ -202,6 +203,11 @@ void NullRuntime::release(const std::string& form, PixelPoint screen) {
 void NullRuntime::tick(const std::string& form, const std::string& timer) {
     NullWindowState& w = window(form);
     if (w.controls.at(timer).enabled) w.sink->deliver([&](FormEvents& e) { e.onTimer(timer); });
+}
+
+void NullRuntime::pressKey(const std::string& form, Key key) {
+    NullWindowState& w = window(form);
+    if (w.keyboardFocus) w.sink->deliver([&](FormEvents& e) { e.onKey(key); });
 }
 
 void NullRuntime::closeByUser(const std::string& form) {

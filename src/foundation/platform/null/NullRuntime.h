@@ -35,6 +35,7 @@ struct NullWindowState {
     double top = 0, left = 0, width = 0, height = 0;  // twips
     bool visible = false;
     bool active = false;  // given the keyboard focus by activate()
+    bool keyboardFocus = false;  // from the design
     bool loadedView = true;
     bool topmost = false;
     int32_t exStyle = 0;
@@ -143,6 +144,8 @@ class NullRuntime final : public Runtime {
     void movePointer(const std::string& form, PixelPoint screen);
     void release(const std::string& form, PixelPoint screen);
     void tick(const std::string& form, const std::string& timer = "Timer1");
+    // A key on the window itself; only a window designed to take the focus gets one.
+    void pressKey(const std::string& form, Key key);
     void closeByUser(const std::string& form);
     void type(const std::string& form, const std::string& box, const std::string& text);
     void setCheck(const std::string& form, const std::string& box, int value);
