@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program's notification-area icon for real under Wine, in an
 # XEmbed tray (trayer) that Wine's shell docks its icons into: the icon docks,
-# the menu opens on the right button, and each item does what it says.
+# the menu opens on the right button, and each item does what it says; Enter
+# on the focused clock opens its prompt.
 #   tray-under-wine.sh <talvorin.exe> <screenshot folder>
 set -euo pipefail
 
@@ -156,6 +157,21 @@ menu_item 3
 no_run_value() { [ -z "$(run_value)" ]; }
 wait_until 10 no_run_value || fail "the Run value is still there"
 echo "ok: Run value written then removed"
+
+# Enter on the focused clock: its prompt, as a click. Escape ("Annuler")
+# closes it and shows the dialog again.
+prompt_window() { xdotool search --onlyvisible --name '^Quitter Talvorin$' 2>/dev/null | head -n1; }
+prompt_shown() { [ -n "$(prompt_window)" ]; }
+prompt_gone() { [ -z "$(prompt_window)" ]; }
+xdotool windowactivate --sync "$clock" 2>/dev/null || true
+sleep 0.5
+xdotool key Return
+wait_until 5 prompt_shown || fail "Enter on the clock did not open the prompt"
+echo "ok: Enter on the focused clock opens the prompt"
+xdotool windowactivate --sync "$(prompt_window)" 2>/dev/null || true
+sleep 0.3
+xdotool key Escape
+wait_until 5 prompt_gone || fail "the prompt did not close on Escape"
 
 # "Quitter": the program ends with status 0.
 menu_item 4
