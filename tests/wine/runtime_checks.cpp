@@ -14,9 +14,12 @@
 #include "platform/win32/BoundUser32.h"
 #include "platform/win32/FrenchMessageBox.h"
 #include "platform/win32/LocalClock.h"
+#include "platform/win32/ModuleInfo.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Runtime.h"
+#include "platform/win32/Win32Tray.h"
 #include "program/Transparence.h"
+#include "program/TrayMenu.h"
 
 using namespace wine_test;
 using namespace std::chrono;
@@ -229,6 +232,85 @@ void resourceChecks(Report& r, const std::wstring& appDir) {
     FreeLibrary(module);
 }
 
+struct TrayRecorder final : talvorin::TrayEvents {
+    std::vector<std::string> items;
+    int activations = 0;
+    std::unique_ptr<talvorin::TrayIcon>* dropOnQuit = nullptr;
+    void onTrayItem(std::string_view id) noexcept override {
+        items.emplace_back(id);
+        // The core may let go of the icon from inside its own event.
+        if (id == "quitter" && dropOnQuit) dropOnQuit->reset();
+    }
+    void onTrayActivated() noexcept override { ++activations; }
+};
+
+std::wstring menuText(HMENU menu, UINT command) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, command, text, 128, MF_BYCOMMAND);
+    return text;
+}
+
+// The tray's own logic without a tray host: adding is tried and retried, the
+// shell's restart adds again, menu commands and clicks reach the core.
+void trayChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
+    using talvorin::win32::Win32TrayIcon;
+    TrayRecorder events;
+    std::unique_ptr<talvorin::TrayIcon> icon =
+        runtime.createTrayIcon(talvorin::trayDesign("dimanche 06/12/2026 14:05", true), events);
+    auto* tray = dynamic_cast<Win32TrayIcon*>(icon.get());
+    if (!r.check(tray && tray->window(), "the tray icon has its owner window")) return;
+    r.note(tray->added() ? "Shell_NotifyIconW(NIM_ADD) succeeded at once"
+                         : "Shell_NotifyIconW(NIM_ADD) failed: retried on the timer");
+    if (!tray->added()) {
+        pump(milliseconds(4500));
+        r.check(tray->added() || tray->attempts() >= 3, "adding is retried every 2 s");
+    }
+    r.check(menuText(tray->menu(), tray->commandOf("afficher")) == L"Afficher l'horloge" &&
+                menuText(tray->menu(), tray->commandOf("parametres")) == L"Param\u00E8tres\u2026" &&
+                menuText(tray->menu(), tray->commandOf("quitter")) == L"Quitter",
+            "the menu's French captions");
+    const UINT login = tray->commandOf("demarrage");
+    r.check((GetMenuState(tray->menu(), login, MF_BYCOMMAND) & MF_CHECKED) != 0,
+            "the start-at-login item starts checked as designed");
+    icon->setChecked("demarrage", false);
+    r.check((GetMenuState(tray->menu(), login, MF_BYCOMMAND) & MF_CHECKED) == 0,
+            "setChecked clears the check mark");
+
+    SendMessageW(tray->window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    r.equal(tray->attempts(), 1, "a new task bar adds the icon again, from a fresh count");
+
+    SendMessageW(tray->window(), Win32TrayIcon::kCallbackMessage, 0, WM_LBUTTONUP);
+    r.equal(events.activations, 1, "a left click on the icon reaches the core");
+    for (const char* id : {"afficher", "parametres", "demarrage"})
+        SendMessageW(tray->window(), WM_COMMAND, tray->commandOf(id), 0);
+    events.dropOnQuit = &icon;
+    SendMessageW(tray->window(), WM_COMMAND, tray->commandOf("quitter"), 0);
+    r.check(
+        events.items == std::vector<std::string>{"afficher", "parametres", "demarrage", "quitter"},
+        "each menu command reaches the core as its item");
+    r.check(!icon, "the icon can go from inside its own menu command");
+}
+
+std::wstring runValue() {
+    wchar_t value[1024] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                     L"Talvorin", RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return L"(none)";
+    return value;
+}
+
+void startAtLoginChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
+    r.check(!runtime.startsAtLogin() && runValue() == L"(none)", "no Run value in a new prefix");
+    runtime.setStartAtLogin(true);
+    const std::wstring expected = L"\"" + talvorin::win32::executablePath().wstring() + L"\"";
+    r.check(runtime.startsAtLogin() && runValue() == expected,
+            "the Run value is the quoted path of the executable");
+    runtime.setStartAtLogin(false);
+    r.check(!runtime.startsAtLogin() && runValue() == L"(none)", "the Run value is removed");
+    runtime.setStartAtLogin(false);  // removing what is not there is no error
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -238,6 +320,8 @@ int wmain(int argc, wchar_t** argv) {
     bindingChecks(report, runtime);
     textChecks(report);
     messageBoxChecks(report);
+    trayChecks(report, runtime);
+    startAtLoginChecks(report, runtime);
     formChecks(report, runtime);
     MSG quit{};
     report.check(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE,
