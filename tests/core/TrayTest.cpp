@@ -116,6 +116,10 @@ TEST_F(TrayTest, StartAtLoginFollowsTheRealState) {
     rt.chooseTrayItem("demarrage");
     EXPECT_FALSE(rt.startAtLogin);
     EXPECT_FALSE(tray().checked.at("demarrage"));
+    // Turned on outside the program: the menu shows it when it next opens.
+    rt.startAtLogin = true;
+    rt.openTrayMenu();
+    EXPECT_TRUE(tray().checked.at("demarrage"));
 }
 
 TEST_F(TrayTest, WithoutANotificationAreaTheClockRunsAsBefore) {

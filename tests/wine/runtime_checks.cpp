@@ -2,6 +2,7 @@
 // user32 binding and its failure, text conversion at the edge, locale
 // texts, form geometry in twips, the tick schedule and the French message box.
 #include <cstdio>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -103,6 +104,37 @@ void textChecks(Report& r) {
     r.equal(talvorin::win32::localDateText(t), "06/12/2026", "French short date");
     t.hour = 9;
     r.equal(talvorin::win32::localTimeText(t, true), "09:05:09", "French time before ten");
+}
+
+std::wstring className(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+// A screen reader names an edit box by the static text just before it in
+// the z-order: each field's naming label must be that window.
+void fieldNameChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
+    Recorder events;
+    const talvorin::FormDesign& design = talvorin::frmParamDesign();
+    auto dialog = runtime.createForm(design, events);
+    std::set<std::string> names;
+    HWND previous = nullptr;
+    for (HWND child = GetWindow(reinterpret_cast<HWND>(dialog->hWnd()), GW_CHILD); child;
+         previous = child, child = GetWindow(child, GW_HWNDNEXT)) {
+        if (_wcsicmp(className(child).c_str(), L"Edit") != 0) continue;
+        wchar_t text[128] = {};
+        if (previous && _wcsicmp(className(previous).c_str(), L"Static") == 0)
+            GetWindowTextW(previous, text, 128);
+        names.insert(talvorin::win32::narrow(text));
+    }
+    std::set<std::string> expected;
+    for (const talvorin::ControlDesign& c : design.controls)
+        if (c.kind == talvorin::ControlKind::TextBox)
+            for (const talvorin::ControlDesign& label : design.controls)
+                if (label.name == c.labelledBy) expected.insert(label.caption);
+    r.check(names == expected && expected.size() == 7,
+            "each edit box follows its own label in the z-order, as screen readers look");
 }
 
 void formChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
@@ -326,5 +358,6 @@ int wmain(int argc, wchar_t** argv) {
     MSG quit{};
     report.check(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE,
                  "the message loop ends when the last form has gone");
+    fieldNameChecks(report, runtime);
     return report.exitCode();
 }

@@ -86,6 +86,14 @@ void TrayMenu::onTrayActivated() noexcept {
     }
 }
 
+void TrayMenu::onTrayMenuOpening() noexcept {
+    try {
+        if (icon_) icon_->setChecked(kTrayStartAtLogin, runtime_.startsAtLogin());
+    } catch (...) {
+        traceCurrentError("start at login not read");
+    }
+}
+
 void TrayMenu::showClock() {
     clock_.show();
     FormView& window = clock_.view();

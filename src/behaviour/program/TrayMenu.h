@@ -44,6 +44,9 @@ class TrayMenu final : public TrayEvents {
 
     void onTrayItem(std::string_view id) noexcept override;
     void onTrayActivated() noexcept override;
+    // Starting at login can be changed outside the program (the desktop's
+    // settings, a deleted entry): the check mark is read afresh each time.
+    void onTrayMenuOpening() noexcept override;
 
   private:
     void showClock();

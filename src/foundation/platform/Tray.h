@@ -30,6 +30,8 @@ class TrayEvents {
     virtual void onTrayItem(std::string_view id) noexcept = 0;
     // The primary button on the icon itself.
     virtual void onTrayActivated() noexcept = 0;
+    // The menu is about to show: the last moment to make its check marks true.
+    virtual void onTrayMenuOpening() noexcept {}
 };
 
 class TrayIcon {

@@ -57,6 +57,10 @@ void NullRuntime::chooseTrayItem(const std::string& id) {
     if (NullTrayState& t = tray(); t.events) t.events->onTrayItem(id);
 }
 
+void NullRuntime::openTrayMenu() {
+    if (NullTrayState& t = tray(); t.events) t.events->onTrayMenuOpening();
+}
+
 void NullRuntime::clickTrayIcon() {
     if (NullTrayState& t = tray(); t.events) t.events->onTrayActivated();
 }

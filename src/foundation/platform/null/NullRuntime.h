@@ -155,6 +155,7 @@ class NullRuntime final : public Runtime {
     bool hasTray() const { return tray_ != nullptr; }
     void chooseTrayItem(const std::string& id);
     void clickTrayIcon();
+    void openTrayMenu();
 
   private:
     PointerEvent pointerEvent(NullWindowState& w, PixelPoint screen) const;

@@ -61,6 +61,9 @@ class QtTrayIcon final : public TrayIcon {
                 if (*target) (*target)->onTrayItem(id);
             });
         }
+        QObject::connect(menu_, &QMenu::aboutToShow, menu_, [target = target_] {
+            if (*target) (*target)->onTrayMenuOpening();
+        });
         icon_->setContextMenu(menu_);
         icon_->setToolTip(QString::fromStdString(design.toolTip));
         QObject::connect(icon_, &QSystemTrayIcon::activated, icon_,

@@ -150,6 +150,11 @@ bool Win32TrayIcon::activated() {
 }
 
 void Win32TrayIcon::showMenu() {
+    {
+        const std::shared_ptr<TrayEvents*> target = target_;
+        if (*target) (*target)->onTrayMenuOpening();
+        if (!*target) return;
+    }
     POINT at{};
     GetCursorPos(&at);
     // Without the foreground the menu would stay open after a click elsewhere.
