@@ -2,7 +2,7 @@
 # The Windows program's notification-area icon for real under Wine, in an
 # XEmbed tray (trayer) that Wine's shell docks its icons into: the icon docks,
 # the menu opens on the right button, and each item does what it says; Enter
-# on the focused clock opens its prompt.
+# on the focused clock opens its prompt, Enter on a focused button presses it.
 #   tray-under-wine.sh <talvorin.exe> <screenshot folder>
 set -euo pipefail
 
@@ -50,6 +50,15 @@ trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pi
     --height 32 --SetDockType true --transparent false --tint 0x303030 >/dev/null 2>&1 &
 tray_host=$!
 sleep 1
+
+# The clock away from the default place, so that applying the defaults shows.
+options="$app/tl_options.txt"
+printf '%s\r\n' "Transparence (10 - 255 ; defaut 127)" 127 \
+    "Masque R G B (0 - 255 ; defaut 0 64 127)" 0 64 127 \
+    "Position de la fenetre haut gauche" 1500 3000 "Taille des chiffres" 48 \
+    "Fenetre de l'heure toujours devant (1 True ; 0 False) ; defaut 0" 0 \
+    "Afficher les secondes (1 True , 0 False) ; defaut 0" 0 >"$options"
+option_line() { sed -n "${1}p" "$options" | tr -d '\r'; }
 
 (cd "$app" && exec "${french[@]}" wine "$app/talvorin.exe" 2>"$work/stderr.log") &
 pid=$!
@@ -157,6 +166,25 @@ menu_item 3
 no_run_value() { [ -z "$(run_value)" ]; }
 wait_until 10 no_run_value || fail "the Run value is still there"
 echo "ok: Run value written then removed"
+
+# Enter on a focused button presses it: Shift+Tab twice from the first field
+# reaches "Par défaut" (the defaults, 500 and 800), Tab then "Valider !".
+xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+sleep 0.5
+check "file line 8 before the buttons" 1500 "$(option_line 8)"
+xdotool key shift+Tab
+sleep 0.2
+xdotool key shift+Tab
+sleep 0.2
+xdotool key Return
+sleep 0.5
+xdotool key Tab
+sleep 0.2
+xdotool key Return
+near() { [ $(($1 - $2)) -le 15 ] && [ $(($2 - $1)) -le 15 ]; }
+top_saved() { near "$(option_line 8)" 500; }
+wait_until 5 top_saved || fail "Enter on the focused buttons did not apply the defaults: $(option_line 8)"
+echo "ok: Enter pressed the focused buttons: lines 8 and 9 = $(option_line 8) $(option_line 9)"
 
 # Enter on the focused clock: its prompt, as a click. Escape ("Annuler")
 # closes it and shows the dialog again.
