@@ -69,7 +69,11 @@ menu_open() {
 menu_closed() { ! menu_open; }
 opacity() { xprop -id "$clock" _NET_WM_WINDOW_OPACITY | sed -n 's/.* = //p'; }
 
-sleep 1.2
+# The tooltip: the day, the date and the time without seconds (looked at).
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2))
+sleep 1.5
+screenshot tray-tooltip.png "400x80+$((ix - 360))+$((iy - 60))"
+xdotool mousemove 10 10
 check "opacity of the clock from its file" 0 "$(opacity)"
 
 # "Afficher l'horloge" on an iconified clock: back, at opacity 10, file unchanged.
