@@ -92,6 +92,19 @@ click_at $((ix + iw / 2)) $((iy + ih / 2))
 wait_until 3 clock_state_is IsViewable || fail "a click on the icon did not show the clock"
 echo "ok: a left click on the icon shows the clock"
 
+# The clock shown from the tray has the keyboard: Enter gives its prompt,
+# which "Non" (Tab, Space) closes.
+prompt_open() { [ -n "$(visible_window '^Quitter Talvorin$')" ]; }
+prompt_closed() { ! prompt_open; }
+sleep 0.3
+xdotool key Return
+wait_until 5 prompt_open || fail "Enter after Afficher did not reach the clock"
+echo "ok: the clock shown from the tray takes the keyboard"
+xdotool windowactivate --sync "$(visible_window '^Quitter Talvorin$')" 2>/dev/null || true
+xdotool key Tab space
+wait_until 5 prompt_closed || fail "the prompt did not close on Non"
+wait_until 3 clock_state_is IsViewable || fail "clock not back after Non"
+
 # "Paramètres…": the settings dialog.
 menu_item 2
 dialog=$(wait_window '^Talvorin - Param')
