@@ -1,7 +1,11 @@
 // A click on the clock: the prompt, its three answers and the dialog it opens.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "TestSupport.h"
+#include "clock/frmMainDesign.h"
+#include "dialog/frmParamDesign.h"
 
 namespace talvorin::testing {
 namespace {
@@ -66,6 +70,46 @@ TEST_F(PromptTest, AnyOtherAnswerOpensOneDialogFilledFromTheSettings) {
     EXPECT_EQ(dialog.controls.at("txtTransp").text, "127");
     EXPECT_EQ(dialog.controls.at("txtTop").text, "0");  // no tick yet since the start
     EXPECT_TRUE(clockWindow().visible);
+}
+
+TEST_F(PromptTest, EnterAndSpaceOnTheClockGiveThePromptAndNothingOnTheDialog) {
+    for (const Key key : {Key::Enter, Key::Space}) {
+        rt.messageBoxes.clear();
+        rt.answers = {vbCancel};
+        rt.pressKey("frmMain", key);
+        ASSERT_EQ(rt.messageBoxes.size(), 1u);
+        EXPECT_EQ(rt.messageBoxes[0].title, "Quitter Talvorin");
+        // The dialog takes its keys in its controls; its surface does nothing.
+        rt.window("frmParam").keyboardFocus = true;
+        rt.pressKey("frmParam", key);
+        EXPECT_EQ(rt.messageBoxes.size(), 1u);
+        EXPECT_TRUE(rt.window("frmParam").visible);
+    }
+}
+
+TEST(DesignTest, EveryDialogFieldIsNamedByTheLabelBesideIt) {
+    const FormDesign& dialog = frmParamDesign();
+    const std::map<std::string, std::string> expected = {
+        {"txtTransp", "Transparence"},
+        {"txtR", "Masque RGB : R"},
+        {"txtG", "G"},
+        {"txtB", "B"},
+        {"txtTaille", "Taille des chiffres"},
+        {"txtTop", "Position de la fenetre : haut"},
+        {"txtLeft", "gauche"},
+        {"chkSecondes", "Afficher les secondes"},
+        {"chkVis", "(au dessus de toutes les fenêtres)"},
+    };
+    std::map<std::string, std::string> captions;
+    for (const ControlDesign& c : dialog.controls) captions[c.name] = c.caption;
+    std::map<std::string, std::string> names;
+    for (const ControlDesign& c : dialog.controls)
+        if (c.kind == ControlKind::TextBox || c.kind == ControlKind::CheckBox)
+            names[c.name] = c.labelledBy.empty() ? c.caption : captions.at(c.labelledBy);
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(dialog.role, FormRole::Dialog);
+    EXPECT_EQ(frmMainDesign().accessibleNameFrom, "LabHeure");
+    EXPECT_TRUE(frmMainDesign().keyboardFocus);
 }
 
 TEST_F(PromptTest, AnErrorInAHandlerNeverStopsTheClock) {

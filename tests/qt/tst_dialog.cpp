@@ -143,6 +143,11 @@ class DialogTest : public QObject {
         ok->setFocus();
         QTest::keyClick(ok, Qt::Key_Space);
         QCOMPARE(form.events.clicks, (std::vector<std::string>{"cmdDefaut", "cmdOk"}));
+        // Enter presses the focused button, as in a Windows dialog.
+        QTest::keyClick(ok, Qt::Key_Return);
+        QTest::keyClick(ok, Qt::Key_Enter);
+        QTRY_COMPARE(form.events.clicks,
+                     (std::vector<std::string>{"cmdDefaut", "cmdOk", "cmdOk", "cmdOk"}));
     }
 
     void fieldsCarryTheCoreValues() {

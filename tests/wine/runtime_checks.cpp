@@ -3,6 +3,7 @@
 // texts, outer sizes, the tick schedule and the French message box; then the
 // checks every runtime passes.
 #include <cstdio>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -22,7 +23,9 @@
 #include "platform/win32/SafeDllSearch.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Runtime.h"
+#include "platform/win32/Win32Tray.h"
 #include "program/Transparence.h"
+#include "program/TrayMenu.h"
 
 using namespace wine_test;
 using namespace std::chrono;
@@ -104,6 +107,37 @@ void textChecks(Report& r) {
     r.equal(talvorin::win32::localDateText(t), "06/12/2026", "French short date");
     t.hour = 9;
     r.equal(talvorin::win32::localTimeText(t, true), "09:05:09", "French time before ten");
+}
+
+std::wstring className(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+// A screen reader names an edit box by the static text just before it in
+// the z-order: each field's naming label must be that window.
+void fieldNameChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
+    Recorder events;
+    const talvorin::FormDesign& design = talvorin::frmParamDesign();
+    auto dialog = runtime.createForm(design, events);
+    std::set<std::string> names;
+    HWND previous = nullptr;
+    for (HWND child = GetWindow(reinterpret_cast<HWND>(dialog->hWnd()), GW_CHILD); child;
+         previous = child, child = GetWindow(child, GW_HWNDNEXT)) {
+        if (_wcsicmp(className(child).c_str(), L"Edit") != 0) continue;
+        wchar_t text[128] = {};
+        if (previous && _wcsicmp(className(previous).c_str(), L"Static") == 0)
+            GetWindowTextW(previous, text, 128);
+        names.insert(talvorin::win32::narrow(text));
+    }
+    std::set<std::string> expected;
+    for (const talvorin::ControlDesign& c : design.controls)
+        if (c.kind == talvorin::ControlKind::TextBox)
+            for (const talvorin::ControlDesign& label : design.controls)
+                if (label.name == c.labelledBy) expected.insert(label.caption);
+    r.check(names == expected && expected.size() == 7,
+            "each edit box follows its own label in the z-order, as screen readers look");
 }
 
 void formChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
@@ -306,6 +340,85 @@ void resourceChecks(Report& r, const std::wstring& appDir) {
     FreeLibrary(module);
 }
 
+struct TrayRecorder final : talvorin::TrayEvents {
+    std::vector<std::string> items;
+    int activations = 0;
+    std::unique_ptr<talvorin::TrayIcon>* dropOnQuit = nullptr;
+    void onTrayItem(std::string_view id) noexcept override {
+        items.emplace_back(id);
+        // The core may let go of the icon from inside its own event.
+        if (id == "quitter" && dropOnQuit) dropOnQuit->reset();
+    }
+    void onTrayActivated() noexcept override { ++activations; }
+};
+
+std::wstring menuText(HMENU menu, UINT command) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, command, text, 128, MF_BYCOMMAND);
+    return text;
+}
+
+// The tray's own logic without a tray host: adding is tried and retried, the
+// shell's restart adds again, menu commands and clicks reach the core.
+void trayChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
+    using talvorin::win32::Win32TrayIcon;
+    TrayRecorder events;
+    std::unique_ptr<talvorin::TrayIcon> icon =
+        runtime.createTrayIcon(talvorin::trayDesign("dimanche 06/12/2026 14:05", true), events);
+    auto* tray = dynamic_cast<Win32TrayIcon*>(icon.get());
+    if (!r.check(tray && tray->window(), "the tray icon has its owner window")) return;
+    r.note(tray->added() ? "Shell_NotifyIconW(NIM_ADD) succeeded at once"
+                         : "Shell_NotifyIconW(NIM_ADD) failed: retried on the timer");
+    if (!tray->added()) {
+        pump(milliseconds(4500));
+        r.check(tray->added() || tray->attempts() >= 3, "adding is retried every 2 s");
+    }
+    r.check(menuText(tray->menu(), tray->commandOf("afficher")) == L"Afficher l'horloge" &&
+                menuText(tray->menu(), tray->commandOf("parametres")) == L"Param\u00E8tres\u2026" &&
+                menuText(tray->menu(), tray->commandOf("quitter")) == L"Quitter",
+            "the menu's French captions");
+    const UINT login = tray->commandOf("demarrage");
+    r.check((GetMenuState(tray->menu(), login, MF_BYCOMMAND) & MF_CHECKED) != 0,
+            "the start-at-login item starts checked as designed");
+    icon->setChecked("demarrage", false);
+    r.check((GetMenuState(tray->menu(), login, MF_BYCOMMAND) & MF_CHECKED) == 0,
+            "setChecked clears the check mark");
+
+    SendMessageW(tray->window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    r.equal(tray->attempts(), 1, "a new task bar adds the icon again, from a fresh count");
+
+    SendMessageW(tray->window(), Win32TrayIcon::kCallbackMessage, 0, WM_LBUTTONUP);
+    r.equal(events.activations, 1, "a left click on the icon reaches the core");
+    for (const char* id : {"afficher", "parametres", "demarrage"})
+        SendMessageW(tray->window(), WM_COMMAND, tray->commandOf(id), 0);
+    events.dropOnQuit = &icon;
+    SendMessageW(tray->window(), WM_COMMAND, tray->commandOf("quitter"), 0);
+    r.check(
+        events.items == std::vector<std::string>{"afficher", "parametres", "demarrage", "quitter"},
+        "each menu command reaches the core as its item");
+    r.check(!icon, "the icon can go from inside its own menu command");
+}
+
+std::wstring runValue() {
+    wchar_t value[1024] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                     L"Talvorin", RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return L"(none)";
+    return value;
+}
+
+void startAtLoginChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
+    r.check(!runtime.startsAtLogin() && runValue() == L"(none)", "no Run value in a new prefix");
+    runtime.setStartAtLogin(true);
+    const std::wstring expected = L"\"" + talvorin::win32::executablePath().wstring() + L"\"";
+    r.check(runtime.startsAtLogin() && runValue() == expected,
+            "the Run value is the quoted path of the executable");
+    runtime.setStartAtLogin(false);
+    r.check(!runtime.startsAtLogin() && runValue() == L"(none)", "the Run value is removed");
+    runtime.setStartAtLogin(false);  // removing what is not there is no error
+}
+
 }  // namespace
 
 // A DLL planted beside the program (this driver sits in the app folder, as
@@ -335,6 +448,8 @@ int wmain(int argc, wchar_t** argv) {
     bindingChecks(report, runtime);
     textChecks(report);
     messageBoxChecks(report);
+    trayChecks(report, runtime);
+    startAtLoginChecks(report, runtime);
     {
         // Open throughout, so that the checks' own forms closing do not end the program.
         Recorder events;
@@ -348,6 +463,7 @@ int wmain(int argc, wchar_t** argv) {
     MSG quit{};
     report.check(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE,
                  "the message loop ends when the last form has gone");
+    fieldNameChecks(report, runtime);
     dllSearchChecks(report);
     return report.exitCode();
 }

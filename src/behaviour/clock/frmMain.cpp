@@ -192,6 +192,7 @@ void frmMain::Timer1_Timer() {
     window.label("LabHeure").setCaption(runtime().timeText(now, isNotOff(settings.Secondes)));
     window.label("LabDay").setCaption(dayOfWeekName(now.date) + " " + runtime().dateText(now));
     noticeHandEdits(now);
+    if (tickListener_) tickListener_(now);
 
     // In pixels: at most DPIs many whole twips fall on one pixel, and only a
     // move the user can see is worth a write (with its fsync).
@@ -262,6 +263,12 @@ void frmMain::onClick(std::string_view control) noexcept {
             LabDay_Click();
         else if (control == "LabHeure")
             LabHeure_Click();
+    });
+}
+
+void frmMain::onKey(Key key) noexcept {
+    dispatch("key", [&] {
+        if (key == Key::Enter || key == Key::Space) LabHeure_Click();
     });
 }
 

@@ -37,6 +37,11 @@ class frmMain final : public FormHost, public ClockControl {
     void LabHeure_Click();
     void Timer1_Timer();
 
+    // Told of each tick's reading of the clock, after the texts changed.
+    void setTickListener(std::function<void(const LocalTime&)> listener) {
+        tickListener_ = std::move(listener);
+    }
+
     Timer& Timer1() const;
     // The options file in use: beside the program or the per-user one.
     std::string optionsFile() const;
@@ -44,6 +49,8 @@ class frmMain final : public FormHost, public ClockControl {
     void onClick(std::string_view control) noexcept override;
     void onTimer(std::string_view timer) noexcept override;
     void onDisplayChanged() noexcept override;
+    // Enter or Space on the focused clock: the prompt, as a click.
+    void onKey(Key key) noexcept override;
 
     // ClockControl, for the settings dialog.
     ClockSettings& clockSettings() override { return settings; }
@@ -78,6 +85,7 @@ class frmMain final : public FormHost, public ClockControl {
     os::FileStamp known_;  // the file as last read or written
     int lastLook_ = -1;    // second of the day of the last look for hand edits
     bool rescuedUnsaved_ = false;  // moved within reach, not saved there yet
+    std::function<void(const LocalTime&)> tickListener_;
 };
 
 }  // namespace talvorin

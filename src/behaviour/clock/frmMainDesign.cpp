@@ -12,6 +12,9 @@ FormDesign makeDesign() {
     d.clientHeight = 7920;
     d.frame = FormFrame::None;
     d.draggableSurface = true;
+    d.role = FormRole::Window;
+    d.accessibleNameFrom = "LabHeure";
+    d.keyboardFocus = true;
 
     ControlDesign timer;
     timer.name = "Timer1";

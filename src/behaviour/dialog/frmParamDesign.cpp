@@ -1,5 +1,7 @@
 #include "dialog/frmParamDesign.h"
 
+#include <utility>
+
 namespace talvorin {
 
 namespace {
@@ -51,6 +53,13 @@ constexpr Row kRows[] = {
     {"cmdOk", B, "Valider !", A, 3000, 5040, 1572, 372, 26},
 };
 
+// Which label names which field for screen readers: the one beside it. The
+// second check box carries its own caption.
+constexpr std::pair<const char*, const char*> kLabelFor[] = {
+    {"chkSecondes", "Label9"}, {"txtTransp", "Label3"}, {"txtR", "Label4"},   {"txtG", "Label2"},
+    {"txtB", "Label1"},        {"txtTaille", "Label6"}, {"txtTop", "Label5"}, {"txtLeft", "Label8"},
+};
+
 FormDesign makeDesign() {
     FormDesign d;
     d.name = "frmParam";
@@ -58,6 +67,7 @@ FormDesign makeDesign() {
     d.clientWidth = 5010;
     d.clientHeight = 5655;
     d.frame = FormFrame::Sizable;
+    d.role = FormRole::Dialog;
     for (const Row& r : kRows) {
         ControlDesign c;
         c.name = r.name;
@@ -69,6 +79,8 @@ FormDesign makeDesign() {
         c.width = r.width;
         c.height = r.height;
         c.tabIndex = r.tabIndex;
+        for (const auto& [field, label] : kLabelFor)
+            if (c.name == field) c.labelledBy = label;
         d.controls.push_back(c);
     }
     return d;

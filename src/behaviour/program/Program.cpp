@@ -4,6 +4,7 @@
 #include "clock/frmMain.h"
 #include "dialog/frmParam.h"
 #include "program/InstanceKey.h"
+#include "program/TrayMenu.h"
 
 namespace talvorin {
 
@@ -21,7 +22,16 @@ bool Program::start() {
                              describeCurrentException());
     }
     mainForm().show();
+    startTray();
     return true;
+}
+
+void Program::startTray() {
+    auto tray = std::make_unique<TrayMenu>(runtime_, mainForm(), [this] { paramForm().show(); });
+    tray->create();
+    if (!tray->shown()) return;
+    tray_ = std::move(tray);
+    mainForm().setTickListener([this](const LocalTime& now) { tray_->clockTicked(now); });
 }
 
 void Program::showClock() noexcept {

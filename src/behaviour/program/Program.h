@@ -11,6 +11,7 @@ namespace talvorin {
 
 class frmMain;
 class frmParam;
+class TrayMenu;
 
 class Program {
   public:
@@ -30,11 +31,15 @@ class Program {
 
     frmMain& mainForm();
     frmParam& paramForm();
+    // Null when the desktop has no notification area.
+    TrayMenu* tray() { return tray_.get(); }
 
   private:
+    void startTray();
     Runtime& runtime_;
     std::unique_ptr<frmMain> main_;
     std::unique_ptr<frmParam> param_;
+    std::unique_ptr<TrayMenu> tray_;
 };
 
 }  // namespace talvorin

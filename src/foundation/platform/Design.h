@@ -38,12 +38,18 @@ struct ControlDesign {
     std::optional<FontDesign> font;     // none: the runtime's default font
     int intervalMs = 0;                 // timers
     bool enabled = true;                // timers
+    // The label whose caption names this control for screen readers, as the
+    // label beside a field names it for the eye (empty: its own caption).
+    std::string labelledBy;
 };
 
 enum class FormFrame {
     None,     // no title bar, no task-bar button: dragged by its surface
     Sizable,  // the default frame: title bar, system menu, min/max/close, task-bar button
 };
+
+// What screen readers call the window.
+enum class FormRole { Window, Dialog };
 
 struct FormDesign {
     std::string name;
@@ -52,6 +58,13 @@ struct FormDesign {
     int32_t clientHeight = 0;  // twips
     FormFrame frame = FormFrame::Sizable;
     bool draggableSurface = false;  // a press-and-move anywhere drags the window
+    FormRole role = FormRole::Window;
+    // The control whose text is the window's name for screen readers (empty:
+    // the caption): a clock is named by the time it shows.
+    std::string accessibleNameFrom;
+    // The window itself takes the keyboard focus, and Enter and Space on it
+    // reach the core (a window without controls is otherwise out of reach).
+    bool keyboardFocus = false;
     std::vector<ControlDesign> controls;
 };
 

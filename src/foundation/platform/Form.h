@@ -36,6 +36,9 @@ class FormView {
 
     virtual void show() = 0;  // modeless
     virtual void hide() = 0;
+    // Shows the window in front of the others with the keyboard focus, as
+    // far as the window system lets a program take it.
+    virtual void activate() = 0;
     // Closes the window for good; no event follows. May be called from inside
     // one of the window's own events, so free widgets late (deleteLater).
     virtual void unload() = 0;
@@ -59,6 +62,9 @@ struct PointerEvent {
     bool insideClient = true;  // the pointer lies within the client area
 };
 
+// The keys a form's surface reports; controls handle their own.
+enum class Key { Enter, Space };
+
 // Implemented by the core. Each entry point catches every error itself, so a
 // runtime can call them straight from its event loop.
 class FormEvents {
@@ -77,6 +83,8 @@ class FormEvents {
     // resolution, DPI or work area changed, the system resumed, or the shell
     // or window manager was restarted (which forgets the topmost band).
     virtual void onDisplayChanged() noexcept {}
+    // A key on the window itself, not taken by one of its controls.
+    virtual void onKey(Key) noexcept {}
     // The user closed the window through its frame; the native window is
     // gone. The core releases the FormView from inside this call, so a runtime
     // must let its view be destroyed here (defer freeing its widgets).

@@ -12,6 +12,8 @@
 #include "platform/Form.h"
 #include "platform/SingleInstance.h"
 #include "platform/Screens.h"
+#include "platform/StartAtLogin.h"
+#include "platform/Tray.h"
 #include "platform/User32.h"
 
 namespace talvorin {
@@ -86,8 +88,9 @@ class Runtime : public MessageBoxes,
                 public EventLoop,
                 public ErrorTrace,
                 public SingleInstance,
-
-                public Screens {
+                public Screens,
+                public Tray,
+                public StartAtLogin {
   public:
     // Builds the window and its controls from the design, hidden. Events go to `events`.
     virtual std::unique_ptr<FormView> createForm(const FormDesign& design, FormEvents& events) = 0;

@@ -125,6 +125,12 @@ void NullForm::show() {
     state_->visible = true;
 }
 
+void NullForm::activate() {
+    operation("activate");
+    state_->visible = true;
+    state_->active = true;
+}
+
 void NullForm::hide() {
     operation("hide");
     state_->visible = false;

@@ -26,6 +26,7 @@ class NullForm final : public FormView {
     PixelRect frame() const override;
     void show() override;
     void hide() override;
+    void activate() override;
     void unload() override;
     Label& label(std::string_view name) override;
     TextBox& textBox(std::string_view name) override;

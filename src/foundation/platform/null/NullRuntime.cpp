@@ -12,6 +12,60 @@ namespace talvorin {
 
 NullRuntime::NullRuntime() : user32_(*this) {}
 
+namespace {
+
+class NullTrayIcon final : public TrayIcon {
+  public:
+    explicit NullTrayIcon(std::shared_ptr<NullTrayState> state) : state_(std::move(state)) {}
+    ~NullTrayIcon() override {
+        state_->present = false;
+        state_->events = nullptr;
+    }
+    void setToolTip(const std::string& text) override { state_->toolTips.push_back(text); }
+    void setChecked(std::string_view id, bool checked) override {
+        state_->checked[std::string(id)] = checked;
+    }
+
+  private:
+    std::shared_ptr<NullTrayState> state_;
+};
+
+}  // namespace
+
+std::unique_ptr<TrayIcon> NullRuntime::createTrayIcon(const TrayDesign& design,
+                                                      TrayEvents& events) {
+    if (!trayAvailable) return nullptr;
+    tray_ = std::make_shared<NullTrayState>();
+    tray_->design = design;
+    tray_->toolTips.push_back(design.toolTip);
+    for (const auto& item : design.items)
+        if (item.checkable) tray_->checked[item.id] = item.checked;
+    tray_->events = &events;
+    return std::make_unique<NullTrayIcon>(tray_);
+}
+
+void NullRuntime::setStartAtLogin(bool on) {
+    if (startAtLoginFails) throw RuntimeError(ErrorCode::PermissionDenied, "autostart entry");
+    startAtLogin = on;
+}
+
+NullTrayState& NullRuntime::tray() {
+    if (!tray_) throw RuntimeError(ErrorCode::InvalidProcedureCall, "no tray icon");
+    return *tray_;
+}
+
+void NullRuntime::chooseTrayItem(const std::string& id) {
+    if (NullTrayState& t = tray(); t.events) t.events->onTrayItem(id);
+}
+
+void NullRuntime::openTrayMenu() {
+    if (NullTrayState& t = tray(); t.events) t.events->onTrayMenuOpening();
+}
+
+void NullRuntime::clickTrayIcon() {
+    if (NullTrayState& t = tray(); t.events) t.events->onTrayActivated();
+}
+
 std::unique_ptr<FormView> NullRuntime::createForm(const FormDesign& design, FormEvents& events) {
     auto state = std::make_shared<NullWindowState>();
     state->name = design.name;
@@ -19,6 +73,7 @@ std::unique_ptr<FormView> NullRuntime::createForm(const FormDesign& design, Form
     nextHandle_ += 0x10;
     state->sink = std::make_unique<EventSink>(events);
     state->caption = design.caption;
+    state->keyboardFocus = design.keyboardFocus;
     state->backColor = 0xF0F0F0;  // the usual system colour for window backgrounds
     state->width = design.clientWidth;
     state->height = design.clientHeight;
@@ -188,6 +243,11 @@ void NullRuntime::elapse(std::chrono::milliseconds duration) {
             for (auto i = boundaries; i > 0 && c.enabled; --i)
                 w->sink->deliver([&timer](FormEvents& e) { e.onTimer(timer); });
         }
+}
+
+void NullRuntime::pressKey(const std::string& form, Key key) {
+    NullWindowState& w = window(form);
+    if (w.keyboardFocus) w.sink->deliver([&](FormEvents& e) { e.onKey(key); });
 }
 
 void NullRuntime::closeByUser(const std::string& form) {

@@ -36,6 +36,8 @@ struct NullWindowState {
     uint32_t backColor = 0;
     double top = 0, left = 0, width = 0, height = 0;  // twips
     bool visible = false;
+    bool active = false;  // given the keyboard focus by activate()
+    bool keyboardFocus = false;  // from the design
     bool loadedView = true;
     bool topmost = false;
     int32_t exStyle = 0;
@@ -44,6 +46,15 @@ struct NullWindowState {
     uint32_t layeredFlags = 0;
     std::map<std::string, NullControlState, std::less<>> controls;
     std::vector<std::string> operations;  // "setTop 500", "show", ... in order
+};
+
+// The notification-area icon as the test sees it; it outlives its TrayIcon.
+struct NullTrayState {
+    TrayDesign design;
+    std::vector<std::string> toolTips;  // every tooltip set, the first from the design
+    std::map<std::string, bool, std::less<>> checked;
+    bool present = true;  // false once the core removed the icon
+    TrayEvents* events = nullptr;
 };
 
 struct NullMessageBox {
@@ -100,6 +111,9 @@ class NullRuntime final : public Runtime {
     bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
     std::vector<PixelRect> workAreas() const override { return workAreas_; }
     double positionDpi() const override { return positionDpi_; }
+    std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
+    bool startsAtLogin() const override { return startAtLogin; }
+    void setStartAtLogin(bool on) override;
 
     // Set-up by the test.
     std::string directory_;
@@ -118,6 +132,10 @@ class NullRuntime final : public Runtime {
     std::vector<PixelRect> workAreas_;
     double positionDpi_ = 96;
     std::set<std::string, std::less<>> heldElsewhere;  // keys another clock holds
+
+    bool trayAvailable = true;  // false: a desktop without a notification area
+    bool startAtLogin = false;  // the desktop's entry
+    bool startAtLoginFails = false;
 
     // What happened.
     std::vector<NullMessageBox> messageBoxes;
@@ -147,16 +165,25 @@ class NullRuntime final : public Runtime {
     // Lets simulated time pass: every running timer of a live window ticks
     // once for each boundary of its interval crossed.
     void elapse(std::chrono::milliseconds duration);
+    // A key on the window itself; only a window designed to take the focus gets one.
+    void pressKey(const std::string& form, Key key);
     void closeByUser(const std::string& form);
     void type(const std::string& form, const std::string& box, const std::string& text);
     void setCheck(const std::string& form, const std::string& box, int value);
     void moveByUser(const std::string& form, double top, double left);
     // The monitors changed (work areas already set by the test).
     void displayChanged(const std::string& form);
+    // The latest icon; raises when none was ever added.
+    NullTrayState& tray();
+    bool hasTray() const { return tray_ != nullptr; }
+    void chooseTrayItem(const std::string& id);
+    void clickTrayIcon();
+    void openTrayMenu();
 
   private:
     PointerEvent pointerEvent(NullWindowState& w, PixelPoint screen) const;
     NullUser32 user32_;
+    std::shared_ptr<NullTrayState> tray_;
     std::vector<std::shared_ptr<NullWindowState>> windows_;
     std::chrono::milliseconds elapsed_{0};
     Hwnd nextHandle_ = 0x10010;

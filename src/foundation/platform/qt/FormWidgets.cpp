@@ -7,6 +7,7 @@
 #include "platform/ControlGeometry.h"
 #include "platform/qt/Colors.h"
 #include "platform/qt/FontFallbacks.h"
+#include "platform/qt/FormAccessibility.h"
 #include "platform/qt/FormWindow.h"
 
 namespace talvorin {
@@ -69,9 +70,11 @@ QWidget* makeWidget(FormWindow& window, const ControlDesign& c, FormWidgets& bui
         }
         case ControlKind::Button: {
             auto* button = new QPushButton(caption, &window);
-            // No default button: Enter and Escape do nothing in the forms.
+            // No default button: Enter presses the focused button only, as in
+            // a Windows dialog, and Escape does nothing.
             button->setAutoDefault(false);
             button->setDefault(false);
+            pressOnEnter(*button);
             QObject::connect(button, &QPushButton::clicked, &window,
                              [&window, name = c.name] { window.deliverClick(name); });
             return button;
@@ -110,6 +113,7 @@ FormWidgets buildWidgets(FormWindow& window, double dpi) {
         byTabIndex.emplace_back(c.tabIndex, widget);
     }
     applyTabOrder(std::move(byTabIndex), built);
+    nameByLabels(window);
     return built;
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -10,6 +11,7 @@
 #include <utility>
 
 #include "platform/qt/Colors.h"
+#include "platform/qt/FormAccessibility.h"
 #include "platform/qt/X11WindowStates.h"
 
 namespace talvorin {
@@ -47,6 +49,29 @@ FormWindow::FormWindow(const FormDesign& design, FormEvents& events)
     // able to vanish under a colour key, which needs an alpha channel from
     // the start (the visual is chosen when the native window is created).
     if (design.frame == FormFrame::None) setAttribute(Qt::WA_TranslucentBackground);
+    if (design.keyboardFocus) setFocusPolicy(Qt::StrongFocus);
+    installFormAccessibility();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    std::optional<Key> key;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            key = Key::Enter;
+            break;
+        case Qt::Key_Space:
+            key = Key::Space;
+            break;
+        default:
+            break;
+    }
+    if (!key || event->isAutoRepeat()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    sink_.deliver([&](FormEvents& e) { e.onKey(*key); });
 }
 
 FormWindow* FormWindow::fromHandle(Hwnd hwnd) {

@@ -56,6 +56,7 @@ class FormWindow final : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     PointerEvent pointerEvent(const QMouseEvent& event) const;

@@ -138,6 +138,14 @@ void QtForm::show() {
     w.activateWindow();
 }
 
+void QtForm::activate() {
+    FormWindow& w = alive();
+    // show() leaves an iconified window where it is.
+    if (w.isMinimized()) w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
+    show();
+    w.setFocus(Qt::OtherFocusReason);
+}
+
 void QtForm::hide() {
     alive().hide();
 }

@@ -41,6 +41,7 @@ class QtForm final : public FormView {
 
     void show() override;
     void hide() override;
+    void activate() override;
     void unload() override;
 
     Label& label(std::string_view name) override;

@@ -9,6 +9,8 @@
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtForm.h"
 #include "platform/qt/QtScreens.h"
+#include "platform/qt/QtStartAtLogin.h"
+#include "platform/qt/QtTray.h"
 
 namespace talvorin {
 
@@ -67,6 +69,18 @@ std::vector<PixelRect> QtRuntime::workAreas() const {
 
 double QtRuntime::positionDpi() const {
     return primaryScreenDpi();
+}
+
+std::unique_ptr<TrayIcon> QtRuntime::createTrayIcon(const TrayDesign& design, TrayEvents& events) {
+    return createQtTrayIcon(design, events);
+}
+
+bool QtRuntime::startsAtLogin() const {
+    return qtStartsAtLogin();
+}
+
+void QtRuntime::setStartAtLogin(bool on) {
+    qtSetStartAtLogin(on);
 }
 
 }  // namespace talvorin

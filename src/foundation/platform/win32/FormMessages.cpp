@@ -72,6 +72,15 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             onCommand(wParam, lParam);
             return 0;
+        case WM_KEYDOWN:
+            // Only a form designed to take the focus itself: its controls have their own keys.
+            if (design_.keyboardFocus && !(lParam & (1 << 30)) &&
+                (wParam == VK_RETURN || wParam == VK_SPACE)) {
+                const Key key = wParam == VK_RETURN ? Key::Enter : Key::Space;
+                sink_.deliver([key](FormEvents& e) { e.onKey(key); });
+                return 0;
+            }
+            break;
         case WM_TIMER:
             return onTimer(static_cast<UINT_PTR>(wParam));
         case WM_SETTINGCHANGE:

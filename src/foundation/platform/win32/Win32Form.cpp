@@ -5,6 +5,7 @@
 
 #include "base/Error.h"
 #include "base/Twips.h"
+#include "platform/ControlOrder.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Runtime.h"
@@ -102,8 +103,8 @@ FormMetrics Win32Form::metrics() const {
 
 void Win32Form::createControls() {
     // Windows moves the focus with Tab in creation order, so the controls are
-    // created in tab order; the design order is kept for drawing and lookup.
-    std::vector<size_t> byTab;
+    // created in tab order, each naming label just before its field for screen
+    // readers; the design order is kept for drawing and lookup.
     for (size_t i = 0; i < design_.controls.size(); ++i) {
         const ControlDesign& c = design_.controls[i];
         const int id = controlId(i);
@@ -127,13 +128,12 @@ void Win32Form::createControls() {
                 controls_.push_back(std::make_unique<PushButton>(c, id));
                 break;
         }
-        byTab.push_back(controls_.size() - 1);
     }
-    std::stable_sort(byTab.begin(), byTab.end(), [this](size_t a, size_t b) {
-        return controls_[a]->design().tabIndex < controls_[b]->design().tabIndex;
-    });
+    std::vector<const ControlDesign*> designs;
+    for (const auto& control : controls_) designs.push_back(&control->design());
     const FormMetrics m = metrics();
-    for (size_t index : byTab) controls_[index]->create(hwnd_, runtime_.instance(), m);
+    for (size_t index : creationOrder(designs))
+        controls_[index]->create(hwnd_, runtime_.instance(), m);
 }
 
 void Win32Form::applyDpi(UINT dpi) {
@@ -241,6 +241,15 @@ void Win32Form::show() {
             SetFocus(child);
             break;
         }
+}
+
+void Win32Form::activate() {
+    show();
+    // The foreground alone does not raise a window the shell's menu left
+    // behind another of the program's own.
+    BringWindowToTop(hwnd_);
+    SetForegroundWindow(hwnd_);
+    SetFocus(hwnd_);
 }
 
 void Win32Form::hide() {

@@ -47,6 +47,7 @@ class Win32Form final : public FormView {
 
     void show() override;
     void hide() override;
+    void activate() override;
     void unload() override;
 
     Label& label(std::string_view name) override;

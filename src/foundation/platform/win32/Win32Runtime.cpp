@@ -9,6 +9,8 @@
 #include "platform/win32/Painting.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Form.h"
+#include "platform/win32/Win32StartAtLogin.h"
+#include "platform/win32/Win32Tray.h"
 
 namespace talvorin::win32 {
 
@@ -90,6 +92,19 @@ std::vector<PixelRect> Win32Runtime::workAreas() const {
 
 double Win32Runtime::positionDpi() const {
     return static_cast<double>(systemDpi());
+}
+
+std::unique_ptr<TrayIcon> Win32Runtime::createTrayIcon(const TrayDesign& design,
+                                                       TrayEvents& events) {
+    return std::make_unique<Win32TrayIcon>(instance_, design, events, *this);
+}
+
+bool Win32Runtime::startsAtLogin() const {
+    return win32StartsAtLogin();
+}
+
+void Win32Runtime::setStartAtLogin(bool on) {
+    win32SetStartAtLogin(on);
 }
 
 // --- Forms and the message loop ----------------------------------------------
