@@ -35,7 +35,8 @@ configure_and_build "$linux"
 pack "$linux"
 
 windows="$root/build/package-windows"
-configure_and_build "$windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake"
+configure_and_build "$windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=MinSizeRel
 pack "$windows"
 
 # The installer packs the same tree the zip holds.

@@ -411,7 +411,7 @@ std::wstring runValue() {
 void startAtLoginChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
     r.check(!runtime.startsAtLogin() && runValue() == L"(none)", "no Run value in a new prefix");
     runtime.setStartAtLogin(true);
-    const std::wstring expected = L"\"" + talvorin::win32::executablePath().wstring() + L"\"";
+    const std::wstring expected = L"\"" + talvorin::win32::executablePath() + L"\"";
     r.check(runtime.startsAtLogin() && runValue() == expected,
             "the Run value is the quoted path of the executable");
     runtime.setStartAtLogin(false);

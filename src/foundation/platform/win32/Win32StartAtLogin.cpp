@@ -57,7 +57,7 @@ void win32SetStartAtLogin(bool on) {
         return;
     }
     // Quoted, as a path with spaces would otherwise be split at the first one.
-    const std::wstring command = L"\"" + executablePath().wstring() + L"\"";
+    const std::wstring command = L"\"" + executablePath() + L"\"";
     status = RegSetValueExW(run.get(), kValueName, 0, REG_SZ,
                             reinterpret_cast<const BYTE*>(command.c_str()),
                             static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
