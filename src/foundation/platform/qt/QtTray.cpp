@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -13,9 +14,10 @@ namespace talvorin {
 
 namespace {
 
-// A stand-in for the program's icon until the drawn set is installed: two
-// LCD-green digits on a dark face, drawn at each size the hosts ask for.
+// The program's icon (its drawn set, which the program gives the
+// application); without one, two LCD digits on a dark face, at each size.
 QIcon clockIcon() {
+    if (!QGuiApplication::windowIcon().isNull()) return QGuiApplication::windowIcon();
     QIcon icon;
     for (const int size : {16, 22, 24, 32, 48, 64}) {
         QPixmap pixmap(size, size);
