@@ -152,9 +152,20 @@ void refuseReadOnly(const std::string& path) {
 }
 
 void moveOver(const std::string& from, const std::string& to) {
-    if (!MoveFileExW(wide(from).c_str(), wide(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        fail("replace", GetLastError());
+    // NOTE: a reader that opened the file without FILE_SHARE_DELETE (an
+    // editor, a virus scanner, a backup) makes the replace fail with access
+    // denied for as long as it holds it, usually a few milliseconds: try a
+    // few times before calling it a failure.
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (MoveFileExW(wide(from).c_str(), wide(to).c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return;
+        error = GetLastError();
+        if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) break;
+        Sleep(20);
+    }
+    fail("replace", error);
 }
 
 bool moveIfFree(const std::string& from, const std::string& to) {
