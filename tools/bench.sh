@@ -64,6 +64,7 @@ if [ "$wine" = 1 ] && [ ! -f "$win_exe" ]; then
 fi
 
 out=$PWD/build/bench
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 export BENCH_DATA=$out/data BENCH_N=$launches BENCH_IDLE=$idle XWATCH=$out/xwatch
 rm -rf "$BENCH_DATA" "$out/app-linux" "$out/app-win"
 mkdir -p "$BENCH_DATA" "$out/app-linux" "$out/app-win"
@@ -102,6 +103,8 @@ fi
 
 {
     echo "Machine: $(nproc) cores, Linux $(uname -r), $(lscpu | sed -n 's/^Model name: *//p')"
+    # Other work on the machine shows in every figure: say how much there was.
+    echo "Load average (1, 5, 15 min): $load_before before, $(cut -d' ' -f1-3 /proc/loadavg) after"
     echo "Launches: $launches; idle phase and busy phase: $idle s each"
     echo
     python3 tools/bench/report.py "$BENCH_DATA" "$out"

@@ -2,7 +2,7 @@
 # appends what it measured to the TSV files in $BENCH_DATA.
 #   startup.tsv  config program round mapped_ms painted_ms
 #   steady.tsv   config program key value
-#   ticks.tsv    config program phase second lateness_ms|skip
+#   ticks.tsv    config program phase second first_ms|skip last_ms|skip
 # Needs BENCH_CONFIG (a label for this display), BENCH_N, BENCH_IDLE, XWATCH.
 
 programs=()   # names, in launch order
@@ -29,7 +29,7 @@ startup_rounds() {
     local round name times
     for round in $(seq 0 "$BENCH_N"); do
         for name in "${programs[@]}"; do
-            times=$(launch_once "$name")
+            times=$(launch_once "$name") || true
             [ "$round" -eq 0 ] && continue
             if [ -n "$times" ]; then
                 printf '%s\t%s\t%s\t%s\n' "$BENCH_CONFIG" "$name" "$round" "${times// /$'\t'}" \
@@ -41,16 +41,17 @@ startup_rounds() {
     done
 }
 
-# CPU clock ticks, context switches of all threads, write_bytes, wchar.
+# CPU clock ticks (utime+stime), CPU ns of every thread (schedstat: the
+# ticks are 10 ms coarse, far too coarse for a clock that sleeps), context
+# switches of every thread, write_bytes, wchar.
 proc_counters() {
-    local pid=$1 stat switches=0 n
+    local pid=$1 stat
     stat=$(cat "/proc/$pid/stat") || return 1
     stat=${stat##*) }   # the command name may hold spaces
     read -r -a f <<<"$stat"
-    for n in $(awk '/^(voluntary|nonvoluntary)_ctxt_switches/ {print $2}' /proc/"$pid"/task/*/status); do
-        switches=$((switches + n))
-    done
-    echo "$((f[11] + f[12])) $switches" \
+    echo "$((f[11] + f[12]))" \
+        "$(cat /proc/"$pid"/task/*/schedstat | awk '{ns += $1} END {printf "%d", ns}')" \
+        "$(cat /proc/"$pid"/task/*/status | awk '/^(voluntary|nonvoluntary)_ctxt_switches/ {n += $2} END {print n}')" \
         "$(awk '/^write_bytes/ {w=$2} /^wchar/ {c=$2} END {print w, c}' "/proc/$pid/io")"
 }
 
@@ -71,13 +72,14 @@ stop_hogs() {
 
 # The /proc figures of the idle phase, from the counters at its start.
 record_idle() {
-    local name=$1 pid=$2 before=$3 hz c0 s0 w0 x0 c1 s1 w1 x1
+    local name=$1 pid=$2 before=$3 hz c0 n0 s0 w0 x0 c1 n1 s1 w1 x1
     hz=$(getconf CLK_TCK)
-    read -r c0 s0 w0 x0 <<<"$before"
-    read -r c1 s1 w1 x1 <<<"$(proc_counters "$pid")" || return 0
+    read -r c0 n0 s0 w0 x0 <<<"$before"
+    read -r c1 n1 s1 w1 x1 <<<"$(proc_counters "$pid")" || return 0
     {
-        awk -v c="$((c1 - c0))" -v s="$((s1 - s0))" -v hz="$hz" -v t="$BENCH_IDLE" 'BEGIN {
-            printf "cpu_ms_per_min\t%.1f\nwakeups_per_min\t%.1f\n", c * 1000 / hz * 60 / t, s * 60 / t }'
+        awk -v c="$((c1 - c0))" -v n="$((n1 - n0))" -v s="$((s1 - s0))" -v hz="$hz" -v t="$BENCH_IDLE" 'BEGIN {
+            printf "cpu_ms_per_min\t%.1f\nsched_ms_per_min\t%.1f\nwakeups_per_min\t%.1f\n",
+                c * 1000 / hz * 60 / t, n / 1e6 * 60 / t, s * 60 / t }'
         printf 'write_bytes\t%s\nwchar\t%s\n' "$((w1 - w0))" "$((x1 - x0))"
         awk '/^Rss:/ {r=$2} /^Private_(Clean|Dirty):/ {p+=$2} END {printf "rss_kb\t%d\nprivate_kb\t%d\n", r, p}' \
             "/proc/$pid/smaps_rollup"
@@ -105,6 +107,7 @@ steady_run() {
             done >>"$BENCH_DATA/steady.tsv"
             ;;
         error) echo "bench: $name: $value" >&2 ;;
+        note) echo "bench: $value" >&2 ;;
         esac
     done < <("$XWATCH" -o "$ticks" -s 3 -p "idle:$BENCH_IDLE" -p "busy:$BENCH_IDLE" -- "$@")
     stop_hogs
@@ -113,10 +116,16 @@ steady_run() {
 }
 
 measure_all() {
-    local name
+    local name holder
+    # Without a window manager the program and xwatch may be the display's
+    # only clients; when both leave, Xvfb resets and refuses the next one for
+    # a moment. A silent client keeps it up.
+    xprop -root -spy >/dev/null 2>&1 &
+    holder=$!
     startup_rounds
     for name in "${programs[@]}"; do
         echo "bench: $BENCH_CONFIG: $name, ${BENCH_IDLE}s idle then ${BENCH_IDLE}s with every core busy" >&2
         steady_run "$name"
     done
+    kill "$holder"
 }
