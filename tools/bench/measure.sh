@@ -81,8 +81,13 @@ record_idle() {
             printf "cpu_ms_per_min\t%.1f\nsched_ms_per_min\t%.1f\nwakeups_per_min\t%.1f\n",
                 c * 1000 / hz * 60 / t, n / 1e6 * 60 / t, s * 60 / t }'
         printf 'write_bytes\t%s\nwchar\t%s\n' "$((w1 - w0))" "$((x1 - x0))"
-        awk '/^Rss:/ {r=$2} /^Private_(Clean|Dirty):/ {p+=$2} END {printf "rss_kb\t%d\nprivate_kb\t%d\n", r, p}' \
+        # Private_Clean holds library pages no other process maps right now,
+        # so it depends on what else runs; Private_Dirty is the program's own.
+        awk '/^Rss:/ {r=$2} /^Private_(Clean|Dirty):/ {p+=$2} /^Private_Dirty:/ {d=$2}
+            END {printf "rss_kb\t%d\nprivate_kb\t%d\nprivate_dirty_kb\t%d\n", r, p, d}' \
             "/proc/$pid/smaps_rollup"
+        # Other work on the machine during the phase, as the 1-minute load average.
+        printf 'load1\t%s\n' "$(cut -d' ' -f1 /proc/loadavg)"
     } | sed "s/^/$BENCH_CONFIG\t$name\t/" >>"$BENCH_DATA/steady.tsv"
 }
 

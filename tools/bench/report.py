@@ -85,14 +85,16 @@ def main(data, out):
 
     text.append("\nIdle: memory at the end of the idle phase, rates over it")
     text.append(table(
-        ["program (display)", "RSS MiB", "private MiB", "CPU ms/min", "sched ms/min",
-         "wake-ups/min", "write_bytes", "wchar", "changes/min"],
+        ["program (display)", "RSS MiB", "private MiB", "dirty MiB", "CPU ms/min", "sched ms/min",
+         "wake-ups/min", "write_bytes", "wchar", "changes/min", "load"],
         [[label(k), val(k, "rss_kb", 1 / 1024, 1), val(k, "private_kb", 1 / 1024, 1),
+          val(k, "private_dirty_kb", 1 / 1024, 1),
           val(k, "cpu_ms_per_min", 1, 0), val(k, "sched_ms_per_min", 1, 1),
           val(k, "wakeups_per_min"), val(k, "write_bytes"),
           val(k, "wchar"),
           "-" if "changes_idle" not in steady[k] or not seconds[k]["idle"] else
-          f"{steady[k]['changes_idle'] * 60 / seconds[k]['idle']:.0f}"] for k in order]))
+          f"{steady[k]['changes_idle'] * 60 / seconds[k]['idle']:.0f}",
+          val(k, "load1", 1, 2)] for k in order]))
 
     def late(k, phase):
         v, done = ticks[k][phase], settled[k][phase]
@@ -105,6 +107,9 @@ def main(data, out):
         return [f"{percentile(v, 50):.1f}", f"{percentile(v, 99):.1f}", f"{max(v):.1f}",
                 f"{percentile(done, 50):.1f}", skipped]
 
+    text.append("private: Private_Clean+Private_Dirty; dirty: Private_Dirty alone (clean private pages"
+                " are library pages\nno other process maps at that moment). load: 1-minute load average"
+                " at the end of the phase.")
     text.append("CPU ms/min: utime+stime, in 10 ms clock ticks; sched ms/min: the same time in ns"
                 " from schedstat.\nwake-ups: voluntary + nonvoluntary context switches of all threads."
                 " write_bytes: bytes sent\ntowards the disk; wchar: every write(), the X socket's included."
