@@ -85,9 +85,14 @@ TEST_F(ClockTest, ShowRequestShowsTheHiddenClockAgain) {
     ASSERT_TRUE(rt.showRequestHandler);
     clock().hide();
     ASSERT_FALSE(clockWindow().visible);
+    // Hidden and, meanwhile, left beyond the only monitor.
+    rt.workAreas_ = {PixelRect{0, 0, 1280, 1024}};
+    rt.moveByUser("frmMain", 15 * 5000, 15 * 5000);
     rt.showRequestHandler();
     EXPECT_TRUE(clockWindow().visible);
-    EXPECT_EQ(clockWindow().operations.back(), "show");
+    EXPECT_EQ(clockWindow().operations.back(), "activate");
+    EXPECT_LE(clockWindow().left, 15.0 * (1280 - 154));  // back on the screen
+    EXPECT_LE(clockWindow().top, 15.0 * (1024 - 143));
 
     // Once the program ended, a late request creates nothing.
     clock().unload();

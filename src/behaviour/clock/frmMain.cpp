@@ -175,6 +175,12 @@ void frmMain::keepReachable() {
     }
 }
 
+void frmMain::bringBack() {
+    show();
+    keepReachable();
+    view().activate();
+}
+
 void frmMain::onDisplayChanged() noexcept {
     dispatch("display change", [&] {
         keepReachable();

@@ -31,6 +31,10 @@ class frmMain final : public FormHost, public ClockControl {
     // Writes the settings to the options file, all or nothing. Raises on failure.
     void writeFile();
 
+    // Shows the clock, on a screen (moved fully into a work area when
+    // little of it is in one) and with the keyboard: the tray's "Afficher
+    // l'horloge", and a second start of the program.
+    void bringBack();
     void Form_Load() override;
     void Form_Click();
     void LabDay_Click();
@@ -82,8 +86,8 @@ class frmMain final : public FormHost, public ClockControl {
     // Set when a file that failed to load could not be set aside: it is all
     // the user has, so nothing is written over it until it loads.
     bool savesOff_ = false;
-    os::FileStamp known_;  // the file as last read or written
-    int lastLook_ = -1;    // second of the day of the last look for hand edits
+    os::FileStamp known_;          // the file as last read or written
+    int lastLook_ = -1;            // second of the day of the last look for hand edits
     bool rescuedUnsaved_ = false;  // moved within reach, not saved there yet
     std::function<void(const LocalTime&)> tickListener_;
 };

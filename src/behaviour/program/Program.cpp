@@ -38,7 +38,7 @@ void Program::showClock() noexcept {
     // Not before the clock ever showed, nor once the program is ending.
     if (!main_ || !main_->loaded()) return;
     try {
-        main_->show();
+        main_->bringBack();
     } catch (...) {
         runtime_.reportError("clock not shown again: " + describeCurrentException());
     }

@@ -95,12 +95,10 @@ void TrayMenu::onTrayMenuOpening() noexcept {
 }
 
 void TrayMenu::showClock() {
-    clock_.show();
-    FormView& window = clock_.view();
+    clock_.bringBack();
     // Not saved: the user's own opacity comes back with the next apply.
     if (clock_.settings.Trans < kTrayShowAlpha)
-        setTransparency(runtime_.user32(), window.hWnd(), kTrayShowAlpha, runtime_);
-    window.activate();
+        setTransparency(runtime_.user32(), clock_.view().hWnd(), kTrayShowAlpha, runtime_);
 }
 
 void TrayMenu::toggleStartAtLogin() {
