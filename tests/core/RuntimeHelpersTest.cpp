@@ -79,6 +79,7 @@ TEST(TickSchedule, FiresJustAfterTheNextWallClockSecond) {
     for (const auto& row : rows)
         EXPECT_EQ(delayToNextTick(at(row.now), 1000ms).count(), row.delay) << row.now;
     EXPECT_EQ(delayToNextTick(at(123), 0ms), kTickMargin);
+    EXPECT_EQ(delayToNextTick(at(1'000'400), 1000ms, kPreciseTickMargin).count(), 600 + 3);
 }
 
 TEST(MessageBoxStyle, FrenchButtonsWithTheirAnswerCodes) {

@@ -3,13 +3,14 @@
 namespace talvorin {
 
 std::chrono::milliseconds delayToNextTick(std::chrono::system_clock::time_point now,
-                                          std::chrono::milliseconds interval) {
+                                          std::chrono::milliseconds interval,
+                                          std::chrono::milliseconds margin) {
     using namespace std::chrono;
-    if (interval <= milliseconds::zero()) return kTickMargin;
+    if (interval <= milliseconds::zero()) return margin;
     const auto sinceEpoch = duration_cast<milliseconds>(now.time_since_epoch());
     auto intoPeriod = sinceEpoch % interval;
     if (intoPeriod < milliseconds::zero()) intoPeriod += interval;
-    return interval - intoPeriod + kTickMargin;
+    return interval - intoPeriod + margin;
 }
 
 }  // namespace talvorin

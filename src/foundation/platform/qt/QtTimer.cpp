@@ -41,7 +41,8 @@ void QtTimer::setEnabled(bool on) {
 void QtTimer::arm() {
     // A timer with no interval never fires, as on the platform it mimics.
     if (!timer_ || interval_.count() <= 0) return;
-    const auto delay = delayToNextTick(std::chrono::system_clock::now(), interval_);
+    const auto delay =
+        delayToNextTick(std::chrono::system_clock::now(), interval_, kPreciseTickMargin);
     timer_->start(delay);
 }
 
