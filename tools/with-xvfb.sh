@@ -2,10 +2,13 @@
 # Runs a command on a private virtual X display and stops the display after.
 # Xvfb picks a free display number itself (-displayfd), so tests can run side
 # by side and never touch a desktop. With WITH_WM=1 openbox manages the display.
+# -noreset: by default Xvfb resets when its last client leaves, and refuses
+# connections meanwhile; a test that starts one program after another would
+# now and then find no display.
 set -euo pipefail
 
 fdfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fdfile" 2>/dev/null &
 xvfb=$!
 cleanup() {
     [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true

@@ -57,6 +57,18 @@ if [ -n "${2:-}" ]; then
 fi
 [ -f "$app/uninstall.exe" ] || { echo "FAIL: no uninstaller in $app" >&2; exit 1; }
 
+# The installed clock starts from there and shows.
+wine "$app/talvorin.exe" >/dev/null 2>&1 &
+shown=""
+for _ in $(seq 100); do
+    shown=$(xdotool search --onlyvisible --name '^Talvorin V' 2>/dev/null | head -n1 || true)
+    [ -n "$shown" ] && break
+    sleep 0.2
+done
+check "the installed clock starts and shows" test -n "$shown"
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w 2>/dev/null || true
+
 # What the user leaves behind: options beside the program, start at login.
 printf 'Transparence (10 - 255 ; defaut 127)\r\n200\r\n' >"$app/tl_options.txt"
 wine reg add "$run_key" /v Talvorin /d "\"C:\\talvorin.exe\"" /f >/dev/null 2>&1
