@@ -188,10 +188,12 @@ void formChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
 }
 
 // Presses the button labelled `label` on the next box titled Talvorin, from
-// another thread as a user would; `seen` gets the buttons the box showed.
-std::thread pressWhenShown(std::wstring label, bool& pressed, std::vector<std::wstring>& seen) {
+// another thread as a user would; `seen` gets the buttons the box showed and
+// `topmost`, when given, whether the box stood in the topmost band.
+std::thread pressWhenShown(std::wstring label, bool& pressed, std::vector<std::wstring>& seen,
+                           bool* topmost = nullptr) {
     pressed = false;
-    return std::thread([label = std::move(label), &pressed, &seen] {
+    return std::thread([label = std::move(label), &pressed, &seen, topmost] {
         HWND box = nullptr;
         waitFor(
             [&] {
@@ -212,6 +214,7 @@ std::thread pressWhenShown(std::wstring label, bool& pressed, std::vector<std::w
             },
             2s);
         pressed = button != nullptr;
+        if (topmost) *topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
         // Without the button the box is closed, so that the checks go on.
         if (pressed)
             SendMessageW(button, BM_CLICK, 0, 0);
@@ -221,32 +224,12 @@ std::thread pressWhenShown(std::wstring label, bool& pressed, std::vector<std::w
 }
 
 void messageBoxChecks(Report& r) {
-    // 4096 (vbSystemModal): over a topmost clock, so the box joins the topmost band.
+    // vbSystemModal: over a topmost clock, so the box joins the topmost band.
     for (const int style :
          {talvorin::vbExclamation, talvorin::vbExclamation | talvorin::vbSystemModal}) {
         std::vector<std::wstring> seen;
-        bool topmost = false;
-        std::thread answer([&] {
-            HWND box = nullptr;
-            waitFor(
-                [&] {
-                    box = FindWindowW(L"#32770", L"Talvorin");
-                    return box && IsWindowVisible(box);
-                },
-                5s);
-            if (!box) return;
-            waitFor(
-                [&] {
-                    seen.clear();
-                    for (HWND c : children(box))
-                        if (_wcsicmp(className(c).c_str(), L"Button") == 0 && IsWindowVisible(c))
-                            seen.push_back(windowText(c));
-                    return !seen.empty();
-                },
-                2s);
-            topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-            SendMessageW(childWithText(box, L"Button", L"OK"), BM_CLICK, 0, 0);
-        });
+        bool pressed = false, topmost = false;
+        std::thread answer = pressWhenShown(L"OK", pressed, seen, &topmost);
         const int code = talvorin::win32::showFrenchMessageBox("Des valeurs sont non conformes",
                                                                style, "Talvorin");
         answer.join();
