@@ -18,8 +18,6 @@ struct ConformanceHarness {
     virtual void pump(std::chrono::milliseconds duration) = 0;
     // Presses the button with this label on the next message box opened.
     virtual void answerNextMessageBox(const std::string& buttonLabel) = 0;
-    // The DPI the runtime places this form's window at.
-    virtual double dpi(FormView& form) = 0;
     virtual void check(bool ok, const std::string& what) = 0;
     virtual void note(const std::string& text) = 0;
 };

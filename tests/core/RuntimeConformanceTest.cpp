@@ -22,7 +22,6 @@ struct NullHarness final : conformance::ConformanceHarness {
     void answerNextMessageBox(const std::string& label) override {
         rt.pressedButtons.push_back(label);
     }
-    double dpi(FormView&) override { return 96; }
     void check(bool ok, const std::string& what) override {
         ++checks;
         EXPECT_TRUE(ok) << what;

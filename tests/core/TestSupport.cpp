@@ -111,9 +111,6 @@ std::string lineOf(const std::string& bytes, int number, std::source_location wh
 HeadlessProgram::HeadlessProgram() {
     rt.directory_ = folder.path();
     rt.now_ = {std::chrono::year{2026} / 12 / 6, 14, 5, 9};
-    // Windows that stand exactly where they were put, so a file's numbers
-    // read back unchanged; the tests of pixel rounding set their own.
-    rt.reportedPosition = [](double twips) { return twips; };
 }
 
 Program& HeadlessProgram::start() {

@@ -39,7 +39,6 @@ struct QtHarness final : conformance::ConformanceHarness {
             });
         poll->start();
     }
-    double dpi(FormView& form) override { return dynamic_cast<QtForm&>(form).window()->dpi(); }
     void check(bool ok, const std::string& what) override {
         ++checks;
         if (!ok) failures << QString::fromStdString(what);

@@ -16,7 +16,6 @@
 #include "dialog/frmParamDesign.h"
 #include "platform/Runtime.h"
 #include "platform/win32/BoundUser32.h"
-#include "platform/win32/Dpi.h"
 #include "platform/win32/FrenchMessageBox.h"
 #include "platform/win32/LocalClock.h"
 #include "platform/win32/ModuleInfo.h"
@@ -256,9 +255,6 @@ class Win32Harness final : public talvorin::conformance::ConformanceHarness {
         finishAnswer();
         label_ = label;
         answering_ = pressWhenShown(talvorin::win32::widen(label), pressed_, seen_);
-    }
-    double dpi(talvorin::FormView& form) override {
-        return talvorin::win32::dpiForWindow(reinterpret_cast<HWND>(form.hWnd()));
     }
     void check(bool ok, const std::string& what) override { report_.check(ok, what); }
     void note(const std::string& text) override { report_.note(text); }
