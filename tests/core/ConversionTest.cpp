@@ -2,7 +2,7 @@
 
 #include "base/Error.h"
 #include "dialog/Conversion.h"
-#include "platform/null/NullRuntime.h"
+#include "scripted/ScriptedRuntime.h"
 
 namespace talvorin {
 namespace {
@@ -47,7 +47,7 @@ TEST(ConvByte, CleansClampsAndReportsFailures) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE("'" + row.in + "' minimum " + std::to_string(row.minimum));
-        NullRuntime rt;
+        ScriptedRuntime rt;
         std::string text = row.in;
         EXPECT_EQ(convByte(rt, text, row.minimum), row.result);
         EXPECT_EQ(text, row.cleaned);
@@ -61,7 +61,7 @@ TEST(ConvByte, CleansClampsAndReportsFailures) {
 }
 
 TEST(ConvByte, OverlongTextOverflowsWithoutTheConversionMessage) {
-    NullRuntime rt;
+    ScriptedRuntime rt;
     std::string text(40000, '1');
     EXPECT_THROW(convByte(rt, text, 0), RuntimeError);
     EXPECT_TRUE(rt.messageBoxes.empty());
@@ -87,7 +87,7 @@ TEST(ConvLong, ConvertsUnchangedTextClampedToTheScreen) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE("'" + row.in + "'");
-        NullRuntime rt;
+        ScriptedRuntime rt;
         const std::string text = row.in;
         EXPECT_EQ(convLong(rt, text), row.result);
         EXPECT_EQ(rt.messageBoxes.size(), row.message ? 1u : 0u);
@@ -95,7 +95,7 @@ TEST(ConvLong, ConvertsUnchangedTextClampedToTheScreen) {
 }
 
 TEST(Conversion, EachFailingCallShowsItsOwnMessageInCallOrder) {
-    NullRuntime rt;
+    ScriptedRuntime rt;
     std::string a = "x", b = "y";
     convByte(rt, a, 0);
     convLong(rt, "z");

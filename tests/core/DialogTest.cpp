@@ -20,7 +20,7 @@ class DialogTest : public ClockTest {
         rt.answers = {vbCancel};
         rt.click("frmMain", "");
     }
-    NullWindowState& dialog() { return rt.window("frmParam"); }
+    ScriptedWindowState& dialog() { return rt.window("frmParam"); }
     std::string field(const std::string& name) { return dialog().controls.at(name).text; }
     void type(const std::string& box, const std::string& text) { rt.type("frmParam", box, text); }
     void apply() { rt.click("frmParam", "cmdOk"); }
@@ -38,7 +38,7 @@ TEST_F(DialogTest, ChecksTheBoxesForEveryFlagButExactlyZero) {
         other.start();
         other.rt.answers = {vbCancel};
         other.rt.click("frmMain", "");
-        const NullWindowState& dialog = other.rt.window("frmParam");
+        const ScriptedWindowState& dialog = other.rt.window("frmParam");
         EXPECT_EQ(dialog.controls.at("chkVis").value, row.checked);
         EXPECT_EQ(dialog.controls.at("chkSecondes").value, row.checked);
     }
@@ -119,7 +119,7 @@ TEST_F(DialogTest, BadTextInEveryFieldShowsSevenMessagesAndStillApplies) {
     for (const char* box : {"txtTransp", "txtR", "txtG", "txtB", "txtTaille", "txtTop", "txtLeft"})
         type(box, "xyz");
     std::vector<bool> timerDuringMessages;
-    rt.whileMessageBoxOpen = [&](const NullMessageBox&) {
+    rt.whileMessageBoxOpen = [&](const ScriptedMessageBox&) {
         timerDuringMessages.push_back(clockControl("Timer1").enabled);
     };
     apply();
@@ -170,7 +170,7 @@ TEST_F(DialogTest, FailedWriteWarnsKeepsTheNewValuesAndRestartsTheClock) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         TempFolder other;
-        NullRuntime runtime;
+        ScriptedRuntime runtime;
         runtime.directory_ = other.path();
         const fs::path file = other.path() / "tl_options.txt";
         writeBytes(file, kDefaultFile);
@@ -190,7 +190,7 @@ TEST_F(DialogTest, FailedWriteWarnsKeepsTheNewValuesAndRestartsTheClock) {
         EXPECT_EQ(runtime.messageBoxes[1].style, vbExclamation);
         EXPECT_EQ(p.mainForm().settings.hText, 60);
         EXPECT_EQ(p.mainForm().settings.posT, 2000);
-        const NullWindowState& window = runtime.window("frmMain");
+        const ScriptedWindowState& window = runtime.window("frmMain");
         EXPECT_EQ(window.height, 2152);  // neither moved nor resized
         EXPECT_EQ(window.top, 500);
         EXPECT_TRUE(window.controls.at("Timer1").enabled);

@@ -82,7 +82,7 @@ TEST(Fallback, KeepsTheFileThatFailedToLoadBesideIt) {
         SCOPED_TRACE(row.what);
         TempFolder folder;
         row.given(folder.path());
-        NullRuntime runtime;
+        ScriptedRuntime runtime;
         runtime.directory_ = folder.path();
         Program program(runtime);
         const auto started = std::chrono::steady_clock::now();

@@ -20,15 +20,15 @@ TEST(PerUser, ReadOnlyProgramFolderKeepsDragsAndSettingsInTheUsersFile) {
     TempFolder config;
     ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
     const fs::path userFile = config.path() / "talvorin" / "tl_options.txt";
-    auto runClock = [&](const std::function<void(NullRuntime&, Program&)>& steps) {
-        NullRuntime runtime;
+    auto runClock = [&](const std::function<void(ScriptedRuntime&, Program&)>& steps) {
+        ScriptedRuntime runtime;
         runtime.directory_ = install.path();
         Program program(runtime);
         program.start();
         steps(runtime, program);
     };
 
-    runClock([&](NullRuntime& runtime, Program& program) {
+    runClock([&](ScriptedRuntime& runtime, Program& program) {
         EXPECT_EQ(program.mainForm().optionsFile(), userFile.string());
         EXPECT_EQ(program.mainForm().settings.hText, 60);  // the administrator's value
         runtime.answers = {vbNo};
@@ -46,7 +46,7 @@ TEST(PerUser, ReadOnlyProgramFolderKeepsDragsAndSettingsInTheUsersFile) {
         EXPECT_EQ(runtime.messageBoxes.size(), 2u);
     });
     EXPECT_EQ(splitLines(readBytes(userFile), 15)[10], "40");
-    runClock([&](NullRuntime& runtime, Program& program) {
+    runClock([&](ScriptedRuntime& runtime, Program& program) {
         EXPECT_EQ(program.mainForm().settings.hText, 40);
         EXPECT_EQ(runtime.window("frmMain").top, 1200);
         EXPECT_EQ(runtime.window("frmMain").left, 2400);

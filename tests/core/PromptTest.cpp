@@ -20,7 +20,7 @@ class PromptTest : public ClockTest {
 
 TEST_F(PromptTest, EveryClickGivesTheSamePromptWithTheClockHidden) {
     bool hiddenDuringBox = false;
-    rt.whileMessageBoxOpen = [&](const NullMessageBox&) {
+    rt.whileMessageBoxOpen = [&](const ScriptedMessageBox&) {
         hiddenDuringBox = !clockWindow().visible;
     };
     for (const char* place : {"", "LabDay", "LabHeure"}) {
@@ -64,7 +64,7 @@ TEST_F(PromptTest, AnyOtherAnswerOpensOneDialogFilledFromTheSettings) {
         rt.click("frmMain", "");
     }
     EXPECT_EQ(rt.windowsCreated("frmParam"), 1);
-    NullWindowState& dialog = rt.window("frmParam");
+    ScriptedWindowState& dialog = rt.window("frmParam");
     EXPECT_TRUE(dialog.visible);
     EXPECT_EQ(dialog.caption, "Talvorin - Paramètres");
     EXPECT_EQ(dialog.controls.at("txtTransp").text, "127");

@@ -109,15 +109,15 @@ TEST_F(ReachClockTest, ARemovedMonitorBringsTheClockBackAndItsStateIsReapplied) 
     start();
     ASSERT_TRUE(fullyOn(kRight));
     rt.tick("frmMain");
-    rt.nullUser32().calls.clear();
+    rt.scriptedUser32().calls.clear();
 
     rt.workAreas_ = {kPrimary};
     rt.displayChanged("frmMain");
     EXPECT_TRUE(fullyOn(kPrimary));
     expectFileSaysWhereItIs();
     // Topmost again, without taking the focus from whatever has it.
-    ASSERT_EQ(rt.nullUser32().calls.size(), 1u);
-    const NullUser32Call& call = rt.nullUser32().calls[0];
+    ASSERT_EQ(rt.scriptedUser32().calls.size(), 1u);
+    const ScriptedUser32Call& call = rt.scriptedUser32().calls[0];
     EXPECT_EQ(call.function, "SetWindowPos");
     EXPECT_EQ(call.args[1], static_cast<int64_t>(kHwndTopmost));
     EXPECT_EQ(call.args[6], kSwpNoMove | kSwpNoSize | kSwpNoActivate);

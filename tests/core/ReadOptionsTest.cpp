@@ -10,7 +10,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool moved(const NullWindowState& w) {
+bool moved(const ScriptedWindowState& w) {
     for (const auto& op : w.operations)
         if (op.rfind("setTop", 0) == 0 || op.rfind("setLeft", 0) == 0) return true;
     return false;

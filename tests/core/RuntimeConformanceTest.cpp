@@ -5,13 +5,13 @@
 #include <cstdio>
 
 #include "RuntimeConformance.h"
-#include "platform/null/NullRuntime.h"
+#include "scripted/ScriptedRuntime.h"
 
 namespace talvorin {
 namespace {
 
-struct NullHarness final : conformance::ConformanceHarness {
-    NullRuntime rt;
+struct ScriptedHarness final : conformance::ConformanceHarness {
+    ScriptedRuntime rt;
     int checks = 0;
 
     Runtime& runtime() override { return rt; }
@@ -30,7 +30,7 @@ struct NullHarness final : conformance::ConformanceHarness {
 };
 
 TEST(RuntimeConformance, HeadlessRuntime) {
-    NullHarness h;
+    ScriptedHarness h;
     conformance::runRuntimeConformance(h);
     EXPECT_GE(h.checks, 40);
     EXPECT_TRUE(h.rt.pressedButtons.empty()) << "every scripted button was pressed";

@@ -10,7 +10,7 @@
 namespace talvorin::testing {
 namespace {
 
-std::vector<std::string> functions(const NullUser32& user32) {
+std::vector<std::string> functions(const ScriptedUser32& user32) {
     std::vector<std::string> names;
     for (const auto& call : user32.calls) names.push_back(call.function);
     return names;
@@ -18,7 +18,7 @@ std::vector<std::string> functions(const NullUser32& user32) {
 
 TEST_F(ClockTest, LoadTitlesColoursAndLayersTheWindowThenShowsIt) {
     start();
-    NullWindowState& w = clockWindow();
+    ScriptedWindowState& w = clockWindow();
     EXPECT_EQ(w.caption, "Talvorin V" TALVORIN_VERSION_TEXT);
     EXPECT_EQ(w.backColor, 8339456u);  // 0x7F4000, the default dark blue
     EXPECT_TRUE(w.visible);
@@ -26,8 +26,8 @@ TEST_F(ClockTest, LoadTitlesColoursAndLayersTheWindowThenShowsIt) {
     EXPECT_EQ(clockControl("LabDay").text, "Label1");
     EXPECT_EQ(clockControl("LabHeure").text, "--:--");
 
-    const auto& calls = rt.nullUser32().calls;
-    ASSERT_EQ(functions(rt.nullUser32()),
+    const auto& calls = rt.scriptedUser32().calls;
+    ASSERT_EQ(functions(rt.scriptedUser32()),
               (std::vector<std::string>{"SetWindowPos", "GetWindowLongA", "SetWindowLongA",
                                         "SetLayeredWindowAttributes", "GetWindowLongA",
                                         "SetWindowLongA", "SetLayeredWindowAttributes"}));
@@ -53,7 +53,7 @@ TEST_F(ClockTest, OpacityOutsideTheByteRangeLeavesOnlyTheColourKey) {
         HeadlessProgram other;
         other.givenFile(defaultFileWith(2, row.trans));
         other.start();
-        NullWindowState& w = other.clockWindow();
+        ScriptedWindowState& w = other.clockWindow();
         EXPECT_EQ(w.layeredFlags, row.flags);
         EXPECT_EQ(w.layeredAlpha, row.alpha);
         if (row.flags == kLwaColorKey) {
@@ -84,8 +84,8 @@ TEST(SetTransparency, ReportsAppliedOutOfRangeOrFailed) {
                 {300, "GetWindowLongA", 1, 0}};
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.alpha) + " " + row.missing);
-        NullRuntime rt;
-        auto& user32 = rt.nullUser32();
+        ScriptedRuntime rt;
+        auto& user32 = rt.scriptedUser32();
         if (*row.missing) user32.missing.insert(row.missing);
         EXPECT_EQ(setTransparency(user32, 0x42, row.alpha, rt), row.result);
         EXPECT_EQ(user32.calls.size(), row.calls);  // the others still run after a failure
@@ -99,7 +99,7 @@ TEST(SetTransparency, ReportsAppliedOutOfRangeOrFailed) {
 
 TEST_F(ClockTest, SetTransparencyKeepsOtherStyleBitsAndReplacesTheOpacity) {
     start();
-    NullWindowState& w = clockWindow();
+    ScriptedWindowState& w = clockWindow();
     w.exStyle = 0x8 | kWsExLayered;
     EXPECT_EQ(setTransparency(rt.user32(), w.hwnd, 40, rt), 0);
     EXPECT_EQ(w.exStyle, 0x8 | kWsExLayered);
@@ -107,7 +107,7 @@ TEST_F(ClockTest, SetTransparencyKeepsOtherStyleBitsAndReplacesTheOpacity) {
 }
 
 TEST_F(ClockTest, MissingWindowManagerEntryPointStopsTheLoadButTheClockStillRuns) {
-    rt.nullUser32().missing.insert("SetWindowPos");
+    rt.scriptedUser32().missing.insert("SetWindowPos");
     start();
     EXPECT_TRUE(clockWindow().visible);
     EXPECT_EQ(clock().lastUnhandledError(), std::nullopt);  // the reader fell back

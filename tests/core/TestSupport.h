@@ -13,7 +13,7 @@
 
 #include "clock/frmMain.h"
 #include "dialog/frmParam.h"
-#include "platform/null/NullRuntime.h"
+#include "scripted/ScriptedRuntime.h"
 #include "program/Program.h"
 
 namespace talvorin::testing {
@@ -81,13 +81,13 @@ struct HeadlessProgram {
     // Creates the program and starts it, as the executable's main does.
     Program& start();
     frmMain& clock() { return program->mainForm(); }
-    NullWindowState& clockWindow() { return rt.window("frmMain"); }
-    NullControlState& clockControl(const std::string& name) {
+    ScriptedWindowState& clockWindow() { return rt.window("frmMain"); }
+    ScriptedControlState& clockControl(const std::string& name) {
         return clockWindow().controls.at(name);
     }
 
     TempFolder folder;
-    NullRuntime rt;
+    ScriptedRuntime rt;
     std::unique_ptr<Program> program;
 };
 

@@ -16,7 +16,7 @@ class TrayTest : public ClockTest {
         givenFile(file);
         start();
     }
-    NullTrayState& tray() { return rt.tray(); }
+    ScriptedTrayState& tray() { return rt.tray(); }
 };
 
 TEST_F(TrayTest, MenuAndTooltipAsDesigned) {

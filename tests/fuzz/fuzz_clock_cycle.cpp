@@ -7,7 +7,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "platform/null/NullRuntime.h"
+#include "scripted/ScriptedRuntime.h"
 #include "program/Program.h"
 #include "settings/OptionsFile.h"
 
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     fuzz::putFile(file, data, size);
 
-    NullRuntime runtime;
+    ScriptedRuntime runtime;
     runtime.directory_ = folder;
     runtime.now_ = {std::chrono::year{2026} / 12 / 7, 10, 0, 0};
     Program program(runtime);

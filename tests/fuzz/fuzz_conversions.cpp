@@ -7,7 +7,7 @@
 #include "FuzzSupport.h"
 #include "base/Error.h"
 #include "dialog/Conversion.h"
-#include "platform/null/NullRuntime.h"
+#include "scripted/ScriptedRuntime.h"
 
 using namespace talvorin;
 
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
     const int16_t minimum = static_cast<int16_t>(data[0] % 2 ? 20 : 0);
     const std::string typed(reinterpret_cast<const char*>(data + 1), size - 1);
-    NullRuntime runtime;
+    ScriptedRuntime runtime;
     try {
         std::string text = typed;
         const int16_t value = convByte(runtime, text, minimum);

@@ -1,16 +1,16 @@
-// The headless window: a view over a NullWindowState record.
+// The headless window: a view over a ScriptedWindowState record.
 #pragma once
 
 #include <memory>
 
-#include "NullRuntime.h"
+#include "ScriptedRuntime.h"
 
 namespace talvorin {
 
-class NullForm final : public FormView {
+class ScriptedForm final : public FormView {
   public:
-    NullForm(NullRuntime& runtime, std::shared_ptr<NullWindowState> state);
-    ~NullForm() override;
+    ScriptedForm(ScriptedRuntime& runtime, std::shared_ptr<ScriptedWindowState> state);
+    ~ScriptedForm() override;
 
     void setCaption(const std::string& text) override;
     uint32_t backColor() const override;
@@ -39,8 +39,8 @@ class NullForm final : public FormView {
     void operation(const std::string& what) const;
     Control& control(std::string_view name, ControlKind kind);
 
-    NullRuntime& runtime_;
-    std::shared_ptr<NullWindowState> state_;
+    ScriptedRuntime& runtime_;
+    std::shared_ptr<ScriptedWindowState> state_;
     bool unloaded_ = false;
     std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
 };

@@ -20,7 +20,7 @@
 
 namespace talvorin {
 
-struct NullControlState {
+struct ScriptedControlState {
     ControlDesign design;
     std::string text;  // caption or text
     double fontSize = 0;
@@ -28,7 +28,7 @@ struct NullControlState {
     bool enabled = true;  // timers
 };
 
-struct NullWindowState {
+struct ScriptedWindowState {
     std::string name;
     Hwnd hwnd = 0;
     std::unique_ptr<EventSink> sink;  // detached once the view is gone
@@ -44,12 +44,12 @@ struct NullWindowState {
     uint32_t layeredKey = 0;
     uint8_t layeredAlpha = 0;
     uint32_t layeredFlags = 0;
-    std::map<std::string, NullControlState, std::less<>> controls;
+    std::map<std::string, ScriptedControlState, std::less<>> controls;
     std::vector<std::string> operations;  // "setTop 500", "show", ... in order
 };
 
 // The notification-area icon as the test sees it; it outlives its TrayIcon.
-struct NullTrayState {
+struct ScriptedTrayState {
     TrayDesign design;
     std::vector<std::string> toolTips;  // every tooltip set, the first from the design
     std::map<std::string, bool, std::less<>> checked;
@@ -57,22 +57,22 @@ struct NullTrayState {
     TrayEvents* events = nullptr;
 };
 
-struct NullMessageBox {
+struct ScriptedMessageBox {
     std::string prompt;
     int style = 0;
     std::string title;
 };
 
-struct NullUser32Call {
+struct ScriptedUser32Call {
     std::string function;
     std::vector<int64_t> args;
 };
 
-class NullRuntime;
+class ScriptedRuntime;
 
-class NullUser32 final : public User32 {
+class ScriptedUser32 final : public User32 {
   public:
-    explicit NullUser32(NullRuntime& runtime) : runtime_(runtime) {}
+    explicit ScriptedUser32(ScriptedRuntime& runtime) : runtime_(runtime) {}
     int32_t GetWindowLongA(Hwnd hwnd, int32_t index) override;
     int32_t SetWindowLongA(Hwnd hwnd, int32_t index, int32_t newLong) override;
     int32_t SetLayeredWindowAttributes(Hwnd hwnd, uint32_t colorKey, uint8_t alpha,
@@ -80,22 +80,22 @@ class NullUser32 final : public User32 {
     int32_t SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int32_t x, int32_t y, int32_t cx, int32_t cy,
                          uint32_t flags) override;
 
-    std::vector<NullUser32Call> calls;
+    std::vector<ScriptedUser32Call> calls;
     std::set<std::string, std::less<>> missing;  // entry points that fail to bind
 
   private:
     void record(const char* function, std::vector<int64_t> args);
-    NullRuntime& runtime_;
+    ScriptedRuntime& runtime_;
 };
 
-class NullRuntime final : public Runtime {
+class ScriptedRuntime final : public Runtime {
   public:
-    NullRuntime();
+    ScriptedRuntime();
 
     // Runtime
     std::unique_ptr<FormView> createForm(const FormDesign& design, FormEvents& events) override;
     User32& user32() override { return user32_; }
-    NullUser32& nullUser32() { return user32_; }
+    ScriptedUser32& scriptedUser32() { return user32_; }
     int msgBox(const std::string& prompt, int style, const std::string& title) override;
     std::string directory() const override { return directory_; }
     Version version() const override;
@@ -122,7 +122,7 @@ class NullRuntime final : public Runtime {
     // Buttons pressed by their label, taken before `answers`; a label the box
     // does not show raises InvalidProcedureCall.
     std::deque<std::string> pressedButtons;
-    std::function<void(const NullMessageBox&)> whileMessageBoxOpen;
+    std::function<void(const ScriptedMessageBox&)> whileMessageBoxOpen;
     std::vector<std::function<void()>> pendingEvents;      // run by the next doEvents
     std::set<std::string, std::less<>> failingOperations;  // e.g. "setTop", "setWidth"
     // What a window reports for a position it was given (pixel rounding, say).
@@ -138,7 +138,7 @@ class NullRuntime final : public Runtime {
     bool startAtLoginFails = false;
 
     // What happened.
-    std::vector<NullMessageBox> messageBoxes;
+    std::vector<ScriptedMessageBox> messageBoxes;
     int doEventsCalls = 0;
     std::vector<std::string> errorTrace;
     bool ended = false;
@@ -147,9 +147,9 @@ class NullRuntime final : public Runtime {
     std::function<void()> showRequestHandler;   // what a later start would run
 
     // The latest window made from the named design; raises when there is none.
-    NullWindowState& window(const std::string& name);
+    ScriptedWindowState& window(const std::string& name);
     bool hasWindow(const std::string& name) const;
-    NullWindowState* windowByHandle(Hwnd hwnd);
+    ScriptedWindowState* windowByHandle(Hwnd hwnd);
     int windowsCreated(const std::string& name) const;
 
     // A user's actions, delivered as the real event loop would. A click on
@@ -174,17 +174,17 @@ class NullRuntime final : public Runtime {
     // The monitors changed (work areas already set by the test).
     void displayChanged(const std::string& form);
     // The latest icon; raises when none was ever added.
-    NullTrayState& tray();
+    ScriptedTrayState& tray();
     bool hasTray() const { return tray_ != nullptr; }
     void chooseTrayItem(const std::string& id);
     void clickTrayIcon();
     void openTrayMenu();
 
   private:
-    PointerEvent pointerEvent(NullWindowState& w, PixelPoint screen) const;
-    NullUser32 user32_;
-    std::shared_ptr<NullTrayState> tray_;
-    std::vector<std::shared_ptr<NullWindowState>> windows_;
+    PointerEvent pointerEvent(ScriptedWindowState& w, PixelPoint screen) const;
+    ScriptedUser32 user32_;
+    std::shared_ptr<ScriptedTrayState> tray_;
+    std::vector<std::shared_ptr<ScriptedWindowState>> windows_;
     std::chrono::milliseconds elapsed_{0};
     Hwnd nextHandle_ = 0x10010;
 };

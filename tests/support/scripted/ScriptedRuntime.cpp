@@ -1,23 +1,23 @@
-#include "NullRuntime.h"
+#include "ScriptedRuntime.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "NullForm.h"
+#include "ScriptedForm.h"
 #include "base/Error.h"
 #include "base/Twips.h"
 #include "platform/MessageBoxStyle.h"
 
 namespace talvorin {
 
-NullRuntime::NullRuntime() : user32_(*this) {}
+ScriptedRuntime::ScriptedRuntime() : user32_(*this) {}
 
 namespace {
 
-class NullTrayIcon final : public TrayIcon {
+class ScriptedTrayIcon final : public TrayIcon {
   public:
-    explicit NullTrayIcon(std::shared_ptr<NullTrayState> state) : state_(std::move(state)) {}
-    ~NullTrayIcon() override {
+    explicit ScriptedTrayIcon(std::shared_ptr<ScriptedTrayState> state) : state_(std::move(state)) {}
+    ~ScriptedTrayIcon() override {
         state_->present = false;
         state_->events = nullptr;
     }
@@ -27,47 +27,47 @@ class NullTrayIcon final : public TrayIcon {
     }
 
   private:
-    std::shared_ptr<NullTrayState> state_;
+    std::shared_ptr<ScriptedTrayState> state_;
 };
 
 }  // namespace
 
-std::unique_ptr<TrayIcon> NullRuntime::createTrayIcon(const TrayDesign& design,
+std::unique_ptr<TrayIcon> ScriptedRuntime::createTrayIcon(const TrayDesign& design,
                                                       TrayEvents& events) {
     if (!trayAvailable) return nullptr;
-    tray_ = std::make_shared<NullTrayState>();
+    tray_ = std::make_shared<ScriptedTrayState>();
     tray_->design = design;
     tray_->toolTips.push_back(design.toolTip);
     for (const auto& item : design.items)
         if (item.checkable) tray_->checked[item.id] = item.checked;
     tray_->events = &events;
-    return std::make_unique<NullTrayIcon>(tray_);
+    return std::make_unique<ScriptedTrayIcon>(tray_);
 }
 
-void NullRuntime::setStartAtLogin(bool on) {
+void ScriptedRuntime::setStartAtLogin(bool on) {
     if (startAtLoginFails) throw RuntimeError(ErrorCode::PermissionDenied, "autostart entry");
     startAtLogin = on;
 }
 
-NullTrayState& NullRuntime::tray() {
+ScriptedTrayState& ScriptedRuntime::tray() {
     if (!tray_) throw RuntimeError(ErrorCode::InvalidProcedureCall, "no tray icon");
     return *tray_;
 }
 
-void NullRuntime::chooseTrayItem(const std::string& id) {
-    if (NullTrayState& t = tray(); t.events) t.events->onTrayItem(id);
+void ScriptedRuntime::chooseTrayItem(const std::string& id) {
+    if (ScriptedTrayState& t = tray(); t.events) t.events->onTrayItem(id);
 }
 
-void NullRuntime::openTrayMenu() {
-    if (NullTrayState& t = tray(); t.events) t.events->onTrayMenuOpening();
+void ScriptedRuntime::openTrayMenu() {
+    if (ScriptedTrayState& t = tray(); t.events) t.events->onTrayMenuOpening();
 }
 
-void NullRuntime::clickTrayIcon() {
-    if (NullTrayState& t = tray(); t.events) t.events->onTrayActivated();
+void ScriptedRuntime::clickTrayIcon() {
+    if (ScriptedTrayState& t = tray(); t.events) t.events->onTrayActivated();
 }
 
-std::unique_ptr<FormView> NullRuntime::createForm(const FormDesign& design, FormEvents& events) {
-    auto state = std::make_shared<NullWindowState>();
+std::unique_ptr<FormView> ScriptedRuntime::createForm(const FormDesign& design, FormEvents& events) {
+    auto state = std::make_shared<ScriptedWindowState>();
     state->name = design.name;
     state->hwnd = nextHandle_;
     nextHandle_ += 0x10;
@@ -78,7 +78,7 @@ std::unique_ptr<FormView> NullRuntime::createForm(const FormDesign& design, Form
     state->width = design.clientWidth;
     state->height = design.clientHeight;
     for (const auto& control : design.controls) {
-        NullControlState c;
+        ScriptedControlState c;
         c.design = control;
         c.text = control.caption;
         c.fontSize = control.font ? control.font->points : 0;
@@ -86,10 +86,10 @@ std::unique_ptr<FormView> NullRuntime::createForm(const FormDesign& design, Form
         state->controls.emplace(control.name, c);
     }
     windows_.push_back(state);
-    return std::make_unique<NullForm>(*this, state);
+    return std::make_unique<ScriptedForm>(*this, state);
 }
 
-int NullRuntime::msgBox(const std::string& prompt, int style, const std::string& title) {
+int ScriptedRuntime::msgBox(const std::string& prompt, int style, const std::string& title) {
     messageBoxes.push_back({prompt, style, title});
     if (whileMessageBoxOpen) whileMessageBoxOpen(messageBoxes.back());
     if (!pressedButtons.empty()) {
@@ -105,7 +105,7 @@ int NullRuntime::msgBox(const std::string& prompt, int style, const std::string&
     return answer;
 }
 
-bool NullRuntime::claimInstance(const std::string& key, std::function<void()> onShowRequest) {
+bool ScriptedRuntime::claimInstance(const std::string& key, std::function<void()> onShowRequest) {
     claimedKeys.push_back(key);
     if (failingOperations.count("claimInstance"))
         throw RuntimeError(ErrorCode::PathFileAccess, "claimInstance failed (test)");
@@ -117,12 +117,12 @@ bool NullRuntime::claimInstance(const std::string& key, std::function<void()> on
     return true;
 }
 
-Version NullRuntime::version() const {
+Version ScriptedRuntime::version() const {
     return {TALVORIN_VERSION_MAJOR, TALVORIN_VERSION_MINOR, TALVORIN_VERSION_REVISION};
 }
 
 // The French formats: 24-hour time with two digits each, day/month/year.
-std::string NullRuntime::timeText(const LocalTime& t, bool withSeconds) const {
+std::string ScriptedRuntime::timeText(const LocalTime& t, bool withSeconds) const {
     char text[16];
     if (withSeconds)
         std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
@@ -131,21 +131,21 @@ std::string NullRuntime::timeText(const LocalTime& t, bool withSeconds) const {
     return text;
 }
 
-std::string NullRuntime::dateText(const LocalTime& t) const {
+std::string ScriptedRuntime::dateText(const LocalTime& t) const {
     char text[16];
     std::snprintf(text, sizeof text, "%02u/%02u/%04d", static_cast<unsigned>(t.date.day()),
                   static_cast<unsigned>(t.date.month()), static_cast<int>(t.date.year()));
     return text;
 }
 
-void NullRuntime::doEvents() {
+void ScriptedRuntime::doEvents() {
     ++doEventsCalls;
     auto events = std::move(pendingEvents);
     pendingEvents.clear();
     for (auto& event : events) event();
 }
 
-void NullRuntime::end() {
+void ScriptedRuntime::end() {
     ended = true;
     for (auto& window : windows_) {
         window->visible = false;
@@ -153,32 +153,32 @@ void NullRuntime::end() {
     }
 }
 
-NullWindowState& NullRuntime::window(const std::string& name) {
+ScriptedWindowState& ScriptedRuntime::window(const std::string& name) {
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
         if ((*it)->name == name) return **it;
     throw RuntimeError(ErrorCode::InvalidProcedureCall, "no window " + name);
 }
 
-bool NullRuntime::hasWindow(const std::string& name) const {
+bool ScriptedRuntime::hasWindow(const std::string& name) const {
     for (const auto& w : windows_)
         if (w->name == name) return true;
     return false;
 }
 
-NullWindowState* NullRuntime::windowByHandle(Hwnd hwnd) {
+ScriptedWindowState* ScriptedRuntime::windowByHandle(Hwnd hwnd) {
     for (auto& w : windows_)
         if (w->hwnd == hwnd && w->loadedView) return w.get();
     return nullptr;
 }
 
-int NullRuntime::windowsCreated(const std::string& name) const {
+int ScriptedRuntime::windowsCreated(const std::string& name) const {
     int n = 0;
     for (const auto& w : windows_) n += w->name == name;
     return n;
 }
 
-void NullRuntime::click(const std::string& form, const std::string& control) {
-    NullWindowState& w = window(form);
+void ScriptedRuntime::click(const std::string& form, const std::string& control) {
+    ScriptedWindowState& w = window(form);
     const auto found = w.controls.find(control);
     if (found != w.controls.end() && found->second.design.kind != ControlKind::Label) {
         w.sink->deliver([&](FormEvents& e) { e.onClick(control); });
@@ -198,7 +198,7 @@ void NullRuntime::click(const std::string& form, const std::string& control) {
     release(form, screen);
 }
 
-PointerEvent NullRuntime::pointerEvent(NullWindowState& w, PixelPoint screen) const {
+PointerEvent ScriptedRuntime::pointerEvent(ScriptedWindowState& w, PixelPoint screen) const {
     const PixelPoint origin{pixelsFromTwips(w.left, 96), pixelsFromTwips(w.top, 96)};
     const PixelPoint client{screen.x - origin.x, screen.y - origin.y};
     const bool inside = client.x >= 0 && client.y >= 0 && client.x < pixelsFromTwips(w.width, 96) &&
@@ -206,30 +206,30 @@ PointerEvent NullRuntime::pointerEvent(NullWindowState& w, PixelPoint screen) co
     return PointerEvent{screen, client, origin, 96, inside};
 }
 
-void NullRuntime::press(const std::string& form, PixelPoint screen) {
-    NullWindowState& w = window(form);
+void ScriptedRuntime::press(const std::string& form, PixelPoint screen) {
+    ScriptedWindowState& w = window(form);
     const PointerEvent event = pointerEvent(w, screen);
     w.sink->deliver([&](FormEvents& e) { e.onPointerPress(event); });
 }
 
-void NullRuntime::movePointer(const std::string& form, PixelPoint screen) {
-    NullWindowState& w = window(form);
+void ScriptedRuntime::movePointer(const std::string& form, PixelPoint screen) {
+    ScriptedWindowState& w = window(form);
     const PointerEvent event = pointerEvent(w, screen);
     w.sink->deliver([&](FormEvents& e) { e.onPointerMove(event); });
 }
 
-void NullRuntime::release(const std::string& form, PixelPoint screen) {
-    NullWindowState& w = window(form);
+void ScriptedRuntime::release(const std::string& form, PixelPoint screen) {
+    ScriptedWindowState& w = window(form);
     const PointerEvent event = pointerEvent(w, screen);
     w.sink->deliver([&](FormEvents& e) { e.onPointerRelease(event); });
 }
 
-void NullRuntime::tick(const std::string& form, const std::string& timer) {
-    NullWindowState& w = window(form);
+void ScriptedRuntime::tick(const std::string& form, const std::string& timer) {
+    ScriptedWindowState& w = window(form);
     if (w.controls.at(timer).enabled) w.sink->deliver([&](FormEvents& e) { e.onTimer(timer); });
 }
 
-void NullRuntime::elapse(std::chrono::milliseconds duration) {
+void ScriptedRuntime::elapse(std::chrono::milliseconds duration) {
     const auto from = elapsed_;
     elapsed_ += duration;
     // A copy: a tick's handler may open another window.
@@ -245,33 +245,33 @@ void NullRuntime::elapse(std::chrono::milliseconds duration) {
         }
 }
 
-void NullRuntime::pressKey(const std::string& form, Key key) {
-    NullWindowState& w = window(form);
+void ScriptedRuntime::pressKey(const std::string& form, Key key) {
+    ScriptedWindowState& w = window(form);
     if (w.keyboardFocus) w.sink->deliver([&](FormEvents& e) { e.onKey(key); });
 }
 
-void NullRuntime::closeByUser(const std::string& form) {
-    NullWindowState& w = window(form);
+void ScriptedRuntime::closeByUser(const std::string& form) {
+    ScriptedWindowState& w = window(form);
     if (!w.sink->attached()) return;
     w.visible = false;
     w.sink->deliver([](FormEvents& e) { e.onClosed(); });
     w.sink->detach();
 }
 
-void NullRuntime::type(const std::string& form, const std::string& box, const std::string& text) {
+void ScriptedRuntime::type(const std::string& form, const std::string& box, const std::string& text) {
     window(form).controls.at(box).text = text;
 }
 
-void NullRuntime::setCheck(const std::string& form, const std::string& box, int value) {
+void ScriptedRuntime::setCheck(const std::string& form, const std::string& box, int value) {
     window(form).controls.at(box).value = value;
 }
 
-void NullRuntime::displayChanged(const std::string& form) {
+void ScriptedRuntime::displayChanged(const std::string& form) {
     window(form).sink->deliver([](FormEvents& e) { e.onDisplayChanged(); });
 }
 
-void NullRuntime::moveByUser(const std::string& form, double top, double left) {
-    NullWindowState& w = window(form);
+void ScriptedRuntime::moveByUser(const std::string& form, double top, double left) {
+    ScriptedWindowState& w = window(form);
     w.top = top;
     w.left = left;
 }

@@ -1,4 +1,4 @@
-#include "NullForm.h"
+#include "ScriptedForm.h"
 
 #include <sstream>
 
@@ -9,9 +9,9 @@ namespace talvorin {
 
 // One object serves as any kind of control; the form hands out the face that
 // matches the control's designed kind.
-class NullForm::Control final : public Label, public TextBox, public CheckBox, public Timer {
+class ScriptedForm::Control final : public Label, public TextBox, public CheckBox, public Timer {
   public:
-    Control(NullForm& form, NullControlState& state) : form_(form), state_(state) {}
+    Control(ScriptedForm& form, ScriptedControlState& state) : form_(form), state_(state) {}
 
     void setCaption(const std::string& text) override {
         form_.operation("setCaption " + state_.design.name);
@@ -34,27 +34,27 @@ class NullForm::Control final : public Label, public TextBox, public CheckBox, p
     ControlKind kind() const { return state_.design.kind; }
 
   private:
-    NullForm& form_;
-    NullControlState& state_;
+    ScriptedForm& form_;
+    ScriptedControlState& state_;
 };
 
-NullForm::NullForm(NullRuntime& runtime, std::shared_ptr<NullWindowState> state)
+ScriptedForm::ScriptedForm(ScriptedRuntime& runtime, std::shared_ptr<ScriptedWindowState> state)
     : runtime_(runtime), state_(std::move(state)) {
     for (auto& [name, control] : state_->controls)
         controls_.emplace(name, std::make_unique<Control>(*this, control));
 }
 
-NullForm::~NullForm() {
+ScriptedForm::~ScriptedForm() {
     state_->loadedView = false;
     state_->visible = false;
     state_->sink->detach();
 }
 
-void NullForm::requireLoaded() const {
+void ScriptedForm::requireLoaded() const {
     if (unloaded_) throw RuntimeError(ErrorCode::InvalidProcedureCall, "form is unloaded");
 }
 
-void NullForm::operation(const std::string& what) const {
+void ScriptedForm::operation(const std::string& what) const {
     requireLoaded();
     const std::string name = what.substr(0, what.find(' '));
     if (runtime_.failingOperations.count(name))
@@ -62,32 +62,32 @@ void NullForm::operation(const std::string& what) const {
     state_->operations.push_back(what);
 }
 
-void NullForm::setCaption(const std::string& text) {
+void ScriptedForm::setCaption(const std::string& text) {
     operation("setCaption");
     state_->caption = text;
 }
 
-uint32_t NullForm::backColor() const {
+uint32_t ScriptedForm::backColor() const {
     requireLoaded();
     return state_->backColor;
 }
 
-void NullForm::setBackColor(uint32_t rgb) {
+void ScriptedForm::setBackColor(uint32_t rgb) {
     operation("setBackColor");
     state_->backColor = rgb;
 }
 
-Hwnd NullForm::hWnd() const {
+Hwnd ScriptedForm::hWnd() const {
     requireLoaded();
     return state_->hwnd;
 }
 
-double NullForm::top() const {
+double ScriptedForm::top() const {
     requireLoaded();
     return runtime_.reportedPosition(state_->top);
 }
 
-double NullForm::left() const {
+double ScriptedForm::left() const {
     requireLoaded();
     return runtime_.reportedPosition(state_->left);
 }
@@ -100,63 +100,63 @@ std::string withValue(const char* name, double value) {
 }
 }  // namespace
 
-void NullForm::setTop(double twips) {
+void ScriptedForm::setTop(double twips) {
     operation(withValue("setTop", twips));
     state_->top = twips;
 }
 
-void NullForm::setLeft(double twips) {
+void ScriptedForm::setLeft(double twips) {
     operation(withValue("setLeft", twips));
     state_->left = twips;
 }
 
-void NullForm::setWidth(double twips) {
+void ScriptedForm::setWidth(double twips) {
     operation(withValue("setWidth", twips));
     state_->width = twips;
 }
 
-void NullForm::setHeight(double twips) {
+void ScriptedForm::setHeight(double twips) {
     operation(withValue("setHeight", twips));
     state_->height = twips;
 }
 
-void NullForm::show() {
+void ScriptedForm::show() {
     operation("show");
     state_->visible = true;
 }
 
-void NullForm::activate() {
+void ScriptedForm::activate() {
     operation("activate");
     state_->visible = true;
     state_->active = true;
 }
 
-void NullForm::hide() {
+void ScriptedForm::hide() {
     operation("hide");
     state_->visible = false;
 }
 
-void NullForm::unload() {
+void ScriptedForm::unload() {
     operation("unload");
     unloaded_ = true;
     state_->visible = false;
     state_->sink->detach();
 }
 
-void NullForm::dragTo(PixelPoint topLeft) {
+void ScriptedForm::dragTo(PixelPoint topLeft) {
     operation("dragTo");
     state_->left = twipsFromPixels(topLeft.x, runtime_.positionDpi_);
     state_->top = twipsFromPixels(topLeft.y, runtime_.positionDpi_);
 }
 
-PixelRect NullForm::frame() const {
+PixelRect ScriptedForm::frame() const {
     requireLoaded();
     const double dpi = runtime_.positionDpi_;
     return PixelRect{pixelsFromTwips(state_->left, dpi), pixelsFromTwips(state_->top, dpi),
                      pixelsFromTwips(state_->width, dpi), pixelsFromTwips(state_->height, dpi)};
 }
 
-NullForm::Control& NullForm::control(std::string_view name, ControlKind kind) {
+ScriptedForm::Control& ScriptedForm::control(std::string_view name, ControlKind kind) {
     requireLoaded();
     const auto found = controls_.find(name);
     if (found == controls_.end() || found->second->kind() != kind)
@@ -164,19 +164,19 @@ NullForm::Control& NullForm::control(std::string_view name, ControlKind kind) {
     return *found->second;
 }
 
-Label& NullForm::label(std::string_view name) {
+Label& ScriptedForm::label(std::string_view name) {
     return control(name, ControlKind::Label);
 }
 
-TextBox& NullForm::textBox(std::string_view name) {
+TextBox& ScriptedForm::textBox(std::string_view name) {
     return control(name, ControlKind::TextBox);
 }
 
-CheckBox& NullForm::checkBox(std::string_view name) {
+CheckBox& ScriptedForm::checkBox(std::string_view name) {
     return control(name, ControlKind::CheckBox);
 }
 
-Timer& NullForm::timer(std::string_view name) {
+Timer& ScriptedForm::timer(std::string_view name) {
     return control(name, ControlKind::Timer);
 }
 
