@@ -16,7 +16,8 @@ namespace {
 
 class ScriptedTrayIcon final : public TrayIcon {
   public:
-    explicit ScriptedTrayIcon(std::shared_ptr<ScriptedTrayState> state) : state_(std::move(state)) {}
+    explicit ScriptedTrayIcon(std::shared_ptr<ScriptedTrayState> state)
+        : state_(std::move(state)) {}
     ~ScriptedTrayIcon() override {
         state_->present = false;
         state_->events = nullptr;
@@ -33,7 +34,7 @@ class ScriptedTrayIcon final : public TrayIcon {
 }  // namespace
 
 std::unique_ptr<TrayIcon> ScriptedRuntime::createTrayIcon(const TrayDesign& design,
-                                                      TrayEvents& events) {
+                                                          TrayEvents& events) {
     if (!trayAvailable) return nullptr;
     tray_ = std::make_shared<ScriptedTrayState>();
     tray_->design = design;
@@ -66,7 +67,8 @@ void ScriptedRuntime::clickTrayIcon() {
     if (ScriptedTrayState& t = tray(); t.events) t.events->onTrayActivated();
 }
 
-std::unique_ptr<FormView> ScriptedRuntime::createForm(const FormDesign& design, FormEvents& events) {
+std::unique_ptr<FormView> ScriptedRuntime::createForm(const FormDesign& design,
+                                                      FormEvents& events) {
     auto state = std::make_shared<ScriptedWindowState>();
     state->name = design.name;
     state->hwnd = nextHandle_;
@@ -258,7 +260,8 @@ void ScriptedRuntime::closeByUser(const std::string& form) {
     w.sink->detach();
 }
 
-void ScriptedRuntime::type(const std::string& form, const std::string& box, const std::string& text) {
+void ScriptedRuntime::type(const std::string& form, const std::string& box,
+                           const std::string& text) {
     window(form).controls.at(box).text = text;
 }
 

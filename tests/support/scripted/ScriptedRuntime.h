@@ -36,7 +36,7 @@ struct ScriptedWindowState {
     uint32_t backColor = 0;
     double top = 0, left = 0, width = 0, height = 0;  // twips
     bool visible = false;
-    bool active = false;  // given the keyboard focus by activate()
+    bool active = false;         // given the keyboard focus by activate()
     bool keyboardFocus = false;  // from the design
     bool loadedView = true;
     bool topmost = false;

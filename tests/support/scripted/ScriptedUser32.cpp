@@ -26,7 +26,7 @@ int32_t ScriptedUser32::SetWindowLongA(Hwnd hwnd, int32_t index, int32_t newLong
 }
 
 int32_t ScriptedUser32::SetLayeredWindowAttributes(Hwnd hwnd, uint32_t colorKey, uint8_t alpha,
-                                               uint32_t flags) {
+                                                   uint32_t flags) {
     record("SetLayeredWindowAttributes", {static_cast<int64_t>(hwnd), colorKey, alpha, flags});
     ScriptedWindowState* window = runtime_.windowByHandle(hwnd);
     if (!window || !(window->exStyle & kWsExLayered)) return 0;
@@ -37,7 +37,7 @@ int32_t ScriptedUser32::SetLayeredWindowAttributes(Hwnd hwnd, uint32_t colorKey,
 }
 
 int32_t ScriptedUser32::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int32_t x, int32_t y, int32_t cx,
-                                 int32_t cy, uint32_t flags) {
+                                     int32_t cy, uint32_t flags) {
     record("SetWindowPos",
            {static_cast<int64_t>(hwnd), static_cast<int64_t>(insertAfter), x, y, cx, cy, flags});
     ScriptedWindowState* window = runtime_.windowByHandle(hwnd);
