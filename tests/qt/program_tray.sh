@@ -6,12 +6,7 @@ source "$(dirname "$0")/program-lib.sh"
 export XDG_CONFIG_HOME="$work/config"
 entry="$XDG_CONFIG_HOME/autostart/talvorin.desktop"
 
-start_tray_host() {
-    trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
-        --height 32 --SetDockType true --transparent false --tint 0x303030 >/dev/null 2>&1 &
-    tray_host=$!
-}
-stop_tray_host() { kill "$tray_host" 2>/dev/null || true; wait "$tray_host" 2>/dev/null || true; }
+source "$(dirname "$0")/../lib/tray.sh"
 trap 'stop_tray_host; cleanup' EXIT
 
 # Opacity 0: the clock cannot be seen, the tray is the way back. The tray
@@ -22,19 +17,13 @@ clock=$(wait_window '^Talvorin V')
 sleep 0.5
 start_tray_host
 
-docked_icon() {  # the program's window embedded in trayer's panel
-    local panel
-    panel=$(xdotool search --classname '^panel$' 2>/dev/null | head -n1)
-    [ -n "$panel" ] || return 1
-    xwininfo -tree -id "$panel" | awk '/"talvorin"/ {print $1; exit}'
-}
 # Polled: each call looks again.
-icon_docked() { [ -n "$(docked_icon)" ]; }
+icon_docked() { [ -n "$(docked_icon talvorin)" ]; }
 clock_state_is() { [ "$(map_state "$clock")" = "$1" ]; }
 program_gone() { ! kill -0 "$pid" 2>/dev/null; }
 
 wait_until 10 icon_docked || fail "the icon did not dock in the tray"
-icon=$(docked_icon)
+icon=$(docked_icon talvorin)
 read -r ix iy iw ih <<<"$(geometry "$icon")"
 sleep 0.5
 screenshot tray-icon.png "160x40+$((ix - 130))+$((iy - 4))"
@@ -135,7 +124,7 @@ sleep 0.3
 start_program
 clock=$(wait_window '^Talvorin V')
 sleep 1.5
-[ -z "$(docked_icon)" ] || fail "an icon without a tray host"
+[ -z "$(docked_icon talvorin)" ] || fail "an icon without a tray host"
 check "clock mapped without a tray" IsViewable "$(map_state "$clock")"
 kill -0 "$pid" || fail "the program ended without a tray host"
 grep -v XDG_RUNTIME_DIR "$work/stderr.log" && fail "error lines without a tray host"
