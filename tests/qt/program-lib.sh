@@ -60,6 +60,9 @@ geometry() {
 }
 
 map_state() { xwininfo -id "$1" | awk '/Map State/ {print $3}'; }
+# Conditions for wait_until, which runs them again each time (an argument
+# like "$(map_state ...)" would be read once, before the wait).
+mapped_as() { [ "$(map_state "$1")" = "$2" ]; }
 
 property() {  # id name -> the value after " = "
     # A UTF-8 locale, or xprop escapes the accented letters.
@@ -81,6 +84,7 @@ wm_supports() { xprop -root _NET_SUPPORTED | tr -d ' ' | tr ',=' '\n\n' | grep -
 
 # The options file's line $1 without its CR LF.
 option_line() { sed -n "${1}p" "$options" | tr -d '\r'; }
+line_is() { [ "$(option_line "$1")" = "$2" ]; }
 
 write_options() {  # the 15 lines
     printf '%s\r\n' "$@" >"$options"

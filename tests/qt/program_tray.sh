@@ -19,7 +19,6 @@ start_tray_host
 
 # Polled: each call looks again.
 icon_docked() { [ -n "$(docked_icon talvorin)" ]; }
-clock_state_is() { [ "$(map_state "$clock")" = "$1" ]; }
 program_gone() { ! kill -0 "$pid" 2>/dev/null; }
 
 wait_until 10 icon_docked || fail "the icon did not dock in the tray"
@@ -68,17 +67,17 @@ check "opacity of the clock from its file" 0 "$(opacity)"
 # "Afficher l'horloge" on an iconified clock: back, at opacity 10, file unchanged.
 before=$(md5sum <"$options")
 xdotool windowminimize "$clock"
-wait_until 3 clock_state_is IsUnMapped || fail "clock not iconified"
+wait_until 3 mapped_as "$clock" IsUnMapped || fail "clock not iconified"
 menu_item 1 shot
-wait_until 3 clock_state_is IsViewable || fail "Afficher did not show the clock"
+wait_until 3 mapped_as "$clock" IsViewable || fail "Afficher did not show the clock"
 check "opacity after Afficher (10/255 of 0xffffffff)" $((10 * 0xffffffff / 255)) "$(opacity)"
 check "options file after Afficher" "$before" "$(md5sum <"$options")"
 
 # A left click on the icon does the same.
 xdotool windowminimize "$clock"
-wait_until 3 clock_state_is IsUnMapped || fail "clock not iconified"
+wait_until 3 mapped_as "$clock" IsUnMapped || fail "clock not iconified"
 click_at $((ix + iw / 2)) $((iy + ih / 2))
-wait_until 3 clock_state_is IsViewable || fail "a click on the icon did not show the clock"
+wait_until 3 mapped_as "$clock" IsViewable || fail "a click on the icon did not show the clock"
 echo "ok: a left click on the icon shows the clock"
 
 # The clock shown from the tray has the keyboard: Enter gives its prompt,
@@ -92,7 +91,7 @@ echo "ok: the clock shown from the tray takes the keyboard"
 xdotool windowactivate --sync "$(visible_window '^Quitter Talvorin$')" 2>/dev/null || true
 xdotool key Tab space
 wait_until 5 prompt_closed || fail "the prompt did not close on Non"
-wait_until 3 clock_state_is IsViewable || fail "clock not back after Non"
+wait_until 3 mapped_as "$clock" IsViewable || fail "clock not back after Non"
 
 # "Paramètres…": the settings dialog.
 menu_item 2
