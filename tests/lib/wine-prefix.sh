@@ -1,9 +1,9 @@
 # Sourced by the tests that run Windows programs under Wine: a new temporary
 # folder $work holding a prefix of the test's own ($WINEPREFIX), removed at
 # exit with its wineserver stopped (then test_cleanup runs, when the test
-# defines one). No Mono or Gecko installer runs, and a crash ends the program instead
-# of starting winedbg. Run Windows programs through "${french[@]}": Windows
-# then speaks French whatever the machine's locale.
+# defines one). No Mono or Gecko installer runs, and a crash ends the program
+# instead of starting winedbg. Run Windows programs through "${french[@]}":
+# Windows then speaks French whatever the machine's locale.
 #
 # Booting a prefix takes half a minute. With TALVORIN_WINE_TEMPLATE set (a
 # folder), the first test boots one there and every test copies it: hard links
@@ -42,11 +42,9 @@ copy_template() {
     cp --remove-destination "$template"/*.reg "$WINEPREFIX/"
 }
 
-# A prefix ready to run programs in, at the DPI $1 when given.
+# $WINEPREFIX ready to run programs in.
 new_prefix() {
     if [ -n "${TALVORIN_WINE_TEMPLATE:-}" ]; then copy_template; else boot_prefix; fi
-    [ -n "${1:-}" ] && set_dpi "$1"
-    return 0
 }
 
 set_dpi() {  # the display's DPI as Windows reports it, from the next start
