@@ -18,13 +18,7 @@ wait_until 2 resized || fail "the clock kept its size 2 s after the edit: $(geom
 read -r x y w h <<<"$(geometry "$id")"
 echo "ok: resized to $w x $h within $((SECONDS - edited_at)) s"
 
-xdotool mousemove --sync $((x + 20)) $((y + 20))
-xdotool mousedown 1
-for step in 1 2 3 4 5 6; do
-    xdotool mousemove --sync $((x + 20 + step * 10)) $((y + 20 + step * 5))
-    sleep 0.05
-done
-xdotool mouseup 1
+drag_by_steps $((x + 20)) $((y + 20)) 6
 saved() { [ "$(option_line 9)" = "$(((x + 60) * 15))" ]; }
 wait_until 3 saved || fail "the drag was not saved: line 9 is $(option_line 9)"
 check "the edit survives the drag" 30 "$(option_line 11)"

@@ -12,6 +12,7 @@
 #include "clock/Reach.h"
 #include "clock/frmMainDesign.h"
 #include "clock/modFunctions.h"
+#include "program/ErrorBoundary.h"
 #include "program/Transparence.h"
 #include "settings/OptionsFile.h"
 #include "settings/OptionsPlace.h"
@@ -44,11 +45,7 @@ void frmMain::resume() {
 }
 
 void frmMain::tolerate(const char* what, const std::function<void()>& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-        traceCurrentError(what);
-    }
+    guardStep(runtime(), frmMainDesign().name + " " + what, step);
 }
 
 void frmMain::Form_Load() {

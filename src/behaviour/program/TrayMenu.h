@@ -52,7 +52,6 @@ class TrayMenu final : public TrayEvents {
     void showClock();
     void toggleStartAtLogin();
     void quit();
-    void traceCurrentError(const std::string& what) noexcept;
 
     Runtime& runtime_;
     frmMain& clock_;
