@@ -157,5 +157,33 @@ TEST_F(ClockTest, AHandEditWhileRunningIsLoadedOnceASecondAndSurvivesTheNextMove
     EXPECT_EQ(clock().settings.hText, 48);
 }
 
+TEST_F(ClockTest, ExtrasEditedByHandStepAsideForFullScreenAndFadeUnderThePointer) {
+    givenFile(kDefaultFile);
+    start();
+    auto over = [&](bool on) {
+        clockWindow().sink->deliver([on](FormEvents& e) { e.onPointerOver(on); });
+    };
+    auto nextSecond = [&] {
+        rt.now_.second += 1;
+        rt.tick("frmMain");
+    };
+    over(true);  // off: the pointer changes nothing
+    EXPECT_EQ(clockWindow().layeredAlpha, 127);
+    rt.fullScreenInFront_ = true;
+    nextSecond();
+    EXPECT_TRUE(clockWindow().visible);
+    writeBytes(folder.path() / "tl_extras.txt", "masquer_plein_ecran=1\nsurvol_discret=1\n");
+    nextSecond();
+    EXPECT_FALSE(clockWindow().visible);
+    rt.fullScreenInFront_ = false;
+    nextSecond();
+    EXPECT_TRUE(clockWindow().visible);
+    over(true);
+    EXPECT_EQ(clockWindow().layeredAlpha, 26);
+    over(false);
+    EXPECT_EQ(clockWindow().layeredAlpha, 127);
+    EXPECT_TRUE(rt.errorTrace.empty());
+}
+
 }  // namespace
 }  // namespace talvorin::testing

@@ -23,13 +23,19 @@ TEST_F(TrayTest, MenuAndTooltipAsDesigned) {
     rt.startAtLogin = true;
     startWith(kDefaultFile);
     const auto& items = tray().design.items;
-    ASSERT_EQ(items.size(), 5u);
     const std::vector<std::pair<std::string, bool>> expected = {
         {"Afficher l'horloge", false},
         {"Paramètres…", false},
         {"Lancer à l'ouverture de session", true},
         {"", false},
+        {"Afficher les secondes", true},
+        {"Laisser passer les clics", true},
+        {"Verrouiller la position", true},
+        {"Masquer en plein écran", true},
+        {"Discrète au survol", true},
+        {"", false},
         {"Quitter", false}};
+    ASSERT_EQ(items.size(), expected.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].caption, expected[i].first);
         EXPECT_EQ(items[i].checkable, expected[i].second);
@@ -98,6 +104,34 @@ TEST_F(TrayTest, SettingsOpensTheDialogAndQuitEndsTheProgram) {
     EXPECT_TRUE(rt.ended);
     EXPECT_FALSE(clock().loaded());
     EXPECT_TRUE(rt.errorTrace.empty());
+}
+
+TEST_F(TrayTest, EachCheckItemAppliesAndSavesItsSettingKeepingTheFilesOtherLines) {
+    const auto extras = folder.path() / "tl_extras.txt";
+    writeBytes(extras, "# mine\nplus_tard=3\nsurvol_discret=1\n");
+    startWith(kDefaultFile);
+    EXPECT_TRUE(tray().checked.at("survol_discret"));
+    for (const char* id :
+         {"secondes", "clics_traversants", "position_verrouillee", "masquer_plein_ecran"})
+        rt.chooseTrayItem(id);
+    EXPECT_EQ(lineOf(fileBytes(), 15), "1");
+    EXPECT_EQ(clockWindow().exStyle & kWsExTransparent, kWsExTransparent);
+    EXPECT_EQ(readBytes(extras), crlf({"# mine", "plus_tard=3", "survol_discret=1",
+                                       "clics_traversants=1", "position_verrouillee=1",
+                                       "masquer_plein_ecran=1"}));
+    for (const char* id : {"secondes", "clics_traversants", "position_verrouillee", "masquer_plein_ecran"})
+        EXPECT_TRUE(tray().checked.at(id)) << id;
+    // A hand edit shows in the menu; a failed save still applies and says why.
+    writeBytes(extras, "clics_traversants=0\n");
+    rt.now_.second += 1;
+    rt.tick("frmMain");
+    EXPECT_EQ(clockWindow().exStyle & kWsExTransparent, 0);
+    std::filesystem::permissions(extras, std::filesystem::perms::owner_read);
+    const std::size_t traces = rt.errorTrace.size();
+    rt.chooseTrayItem("clics_traversants");
+    EXPECT_EQ(clockWindow().exStyle & kWsExTransparent, kWsExTransparent);
+    EXPECT_EQ(rt.errorTrace.size(), traces + 1);
+    EXPECT_EQ(readBytes(extras), "clics_traversants=0\n");
 }
 
 TEST_F(TrayTest, StartAtLoginFollowsTheRealState) {
