@@ -12,8 +12,8 @@ struct Gesture {
     const char* form;
     std::vector<PixelPoint> moves;  // screen pixels after the press at 20,30
     PixelPoint release;
-    int prompts;        // quit prompts opened: a click on the clock
-    PixelPoint window;  // the clock's top-left in pixels afterwards
+    int prompts;          // quit prompts opened: a click on the clock
+    PixelPoint window;    // the clock's top-left in pixels afterwards
     bool locked = false;  // position_verrouillee=1
 };
 

@@ -114,7 +114,8 @@ TEST_F(ClockTest, FailedWriteFromTheTickIsTracedAndNotRetriedEverySecond) {
     // Not shown, but one line says which file and why.
     ASSERT_EQ(rt.errorTrace.size(), 1u);
     EXPECT_NE(rt.errorTrace[0].find(optionsFile().string()), std::string::npos) << rt.errorTrace[0];
-    EXPECT_NE(rt.errorTrace[0].find("permission denied (error 70)"), std::string::npos) << rt.errorTrace[0];
+    EXPECT_NE(rt.errorTrace[0].find("permission denied (error 70)"), std::string::npos)
+        << rt.errorTrace[0];
     EXPECT_EQ(clock().settings.posT, 500);  // stored before the write
     EXPECT_TRUE(clockWindow().visible);
     EXPECT_EQ(clock().lastUnhandledError(), ErrorCode::PermissionDenied);

@@ -116,10 +116,11 @@ TEST_F(TrayTest, EachCheckItemAppliesAndSavesItsSettingKeepingTheFilesOtherLines
         rt.chooseTrayItem(id);
     EXPECT_EQ(lineOf(fileBytes(), 15), "1");
     EXPECT_EQ(clockWindow().exStyle & kWsExTransparent, kWsExTransparent);
-    EXPECT_EQ(readBytes(extras), crlf({"# mine", "plus_tard=3", "survol_discret=1",
-                                       "clics_traversants=1", "position_verrouillee=1",
-                                       "masquer_plein_ecran=1"}));
-    for (const char* id : {"secondes", "clics_traversants", "position_verrouillee", "masquer_plein_ecran"})
+    EXPECT_EQ(readBytes(extras),
+              crlf({"# mine", "plus_tard=3", "survol_discret=1", "clics_traversants=1",
+                    "position_verrouillee=1", "masquer_plein_ecran=1"}));
+    for (const char* id :
+         {"secondes", "clics_traversants", "position_verrouillee", "masquer_plein_ecran"})
         EXPECT_TRUE(tray().checked.at(id)) << id;
     // A hand edit shows in the menu; a failed save still applies and says why.
     writeBytes(extras, "clics_traversants=0\n");

@@ -405,6 +405,86 @@ void readOnlyFile(Context& c) {
     SetFileAttributesW(optionsPath(c).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// --- tl_extras.txt, edited by hand while the clock runs ---------------------------
+
+// A plain window of this process that records the clicks it gets.
+LRESULT CALLBACK countClicks(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_LBUTTONDOWN)
+        SetWindowLongPtrW(w, GWLP_USERDATA, GetWindowLongPtrW(w, GWLP_USERDATA) + 1);
+    return DefWindowProcW(w, m, wp, lp);
+}
+HWND plainWindow(const RECT& r) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = countClicks;
+    wc.lpszClassName = L"extras-below";
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+}
+bool pumpUntil(const std::function<bool()>& done) {
+    return waitFor(
+        [&] {
+            MSG m;
+            while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+            return done();
+        },
+        3s);
+}
+
+void extrasByHand(Context& c) {
+    const std::string options = preparedOptions(127, 0, 64, 127, "0", "0");
+    writeBytes(optionsPath(c), options);
+    const std::wstring extras = c.appDir + L"\\tl_extras.txt";
+    writeBytes(extras, "position_verrouillee=1\r\n");
+    RunningProgram program(c.appDir);
+    HWND clock = waitForClock(c, program);
+    if (!clock) return;
+    const RECT r = windowRect(clock);
+    drag(POINT{r.left + 12, r.top + 12}, POINT{70, 50});
+    std::this_thread::sleep_for(1500ms);
+    const RECT kept = windowRect(clock);
+    c.report.check(EqualRect(&kept, &r) != FALSE, "locked: a drag leaves the clock in place");
+    c.report.equal(readBytes(optionsPath(c)), options, "locked: lines 8-9 unchanged");
+
+    HWND below = plainWindow(r);
+    SetWindowPos(below, clock, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    writeBytes(extras, "clics_traversants=1\r\n");
+    c.report.check(pumpUntil([&] { return hasExStyle(clock, WS_EX_TRANSPARENT | WS_EX_LAYERED); }),
+                   "a hand edit makes the clock let clicks through");
+    click(centre(r));
+    c.report.check(pumpUntil([&] { return GetWindowLongPtrW(below, GWLP_USERDATA) > 0; }),
+                   "the click reaches the window below");
+    c.report.check(visibleWindow(program.pid(), L"#32770", L"Quitter Talvorin") == nullptr,
+                   "and opens no prompt");
+    DestroyWindow(below);
+
+    writeBytes(extras, "masquer_plein_ecran=1\r\nsurvol_discret=1\r\n");
+    std::this_thread::sleep_for(1500ms);
+    c.report.check(!hasExStyle(clock, WS_EX_TRANSPARENT), "clicks taken again");
+    mouseMoveTo(centre(r));
+    BYTE alpha = 0;
+    c.report.check(pumpUntil([&] {
+                       GetLayeredWindowAttributes(clock, nullptr, &alpha, nullptr);
+                       return alpha == 26;
+                   }),
+                   "faded under the pointer (alpha " + std::to_string(alpha) + ")");
+    mouseMoveTo(POINT{r.right + 200, r.bottom + 200});
+    c.report.check(pumpUntil([&] {
+                       GetLayeredWindowAttributes(clock, nullptr, &alpha, nullptr);
+                       return alpha == 127;
+                   }),
+                   "its own opacity when the pointer leaves");
+
+    HWND full =
+        plainWindow(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    SetForegroundWindow(full);
+    c.report.check(pumpUntil([&] { return !IsWindowVisible(clock); }),
+                   "hidden behind a full-screen window");
+    DestroyWindow(full);
+    c.report.check(pumpUntil([&] { return IsWindowVisible(clock) != FALSE; }),
+                   "back when it closes");
+}
+
 // --- Installed in a folder the user cannot write ------------------------------
 
 std::wstring userOptionsPath() {
@@ -496,6 +576,8 @@ int wmain(int argc, wchar_t** argv) {
         lostPositions(context);
     else if (scenario == L"display-changes")
         displayChanges(context);
+    else if (scenario == L"extras")
+        extrasByHand(context);
     else
         report.check(false, "known scenario " + utf8(scenario));
     return report.exitCode();

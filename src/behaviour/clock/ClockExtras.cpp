@@ -21,17 +21,19 @@ void ClockExtras::load(const std::string& optionsFile) noexcept {
 void ClockExtras::read() noexcept {
     try {
         known_ = os::stampOf(file_);
-        values_ = parseExtras(readExtrasText(file_), [&](std::size_t number, const std::string& line) {
-            trace_.reportError("extras " + file_ + " line " + toText(static_cast<int64_t>(number)) +
-                               " ignored: " + line);
-        });
+        values_ =
+            parseExtras(readExtrasText(file_), [&](std::size_t number, const std::string& line) {
+                trace_.reportError("extras " + file_ + " line " +
+                                   toText(static_cast<int64_t>(number)) + " ignored: " + line);
+            });
         savesOff_ = false;
     } catch (...) {
         values_ = Extras{};
         savesOff_ = true;
         try {
-            trace_.reportError("extras " + file_ + " not read, all off and the file left as it is: " +
-                               describeCurrentException());
+            trace_.reportError(
+                "extras " + file_ +
+                " not read, all off and the file left as it is: " + describeCurrentException());
         } catch (...) {
         }
     }

@@ -64,10 +64,10 @@ void TrayMenu::create() noexcept {
         } catch (...) {
             traceCurrentError("start at login not read");
         }
-        icon_ = runtime_.createTrayIcon(
-            trayDesign(trayToolTip(runtime_, now), atLogin, isNotOff(clock_.settings.Secondes),
-                       clock_.extras()),
-            *this);
+        icon_ =
+            runtime_.createTrayIcon(trayDesign(trayToolTip(runtime_, now), atLogin,
+                                               isNotOff(clock_.settings.Secondes), clock_.extras()),
+                                    *this);
         if (icon_) minuteShown_ = minuteOf(now);
     } catch (...) {
         traceCurrentError("notification-area icon not added");

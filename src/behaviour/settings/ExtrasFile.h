@@ -17,7 +17,7 @@ inline constexpr std::size_t kMaxExtrasBytes = 64 * 1024;
 
 // Each is off when its key or the whole file is missing.
 struct Extras {
-    bool clicsTraversants = false;    // clicks go to the window below
+    bool clicsTraversants = false;     // clicks go to the window below
     bool positionVerrouillee = false;  // a drag never moves the clock
     bool masquerPleinEcran = false;    // hidden while a full-screen window is active
     bool survolDiscret = false;        // faded while the pointer is over it

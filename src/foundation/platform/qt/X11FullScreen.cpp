@@ -23,7 +23,7 @@ using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
 xcb_atom_t atomNamed(xcb_connection_t* c, std::string_view name) {
     const ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 1, static_cast<uint16_t>(name.size()), name.data()), nullptr));
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 ReplyPtr<xcb_get_property_reply_t> property(xcb_connection_t* c, xcb_window_t window,
