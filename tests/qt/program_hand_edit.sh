@@ -21,13 +21,7 @@ wait_until 2 resized || fail "the clock kept its size 2 s after the edit: $(geom
 read -r x y w h <<<"$(geometry "$id")"
 echo "ok: resized to $w x $h within $((SECONDS - edited_at)) s"
 
-xdotool mousemove --sync $((x + 20)) $((y + 20))
-xdotool mousedown 1
-for step in 1 2 3 4 5 6; do
-    xdotool mousemove --sync $((x + 20 + step * 10)) $((y + 20 + step * 5))
-    sleep 0.05
-done
-xdotool mouseup 1
+drag_from $((x + 20)) $((y + 20))
 saved() { [ "$(option_line 9)" = "$(((x + 60) * 15))" ]; }
 wait_until 3 saved || fail "the drag was not saved: line 9 is $(option_line 9)"
 check "the edit survives the drag" 30 "$(option_line 11)"
@@ -35,58 +29,49 @@ kill -0 "$pid" || fail "the program ended"
 
 # ---- tl_extras.txt ------------------------------------------------------------
 read -r x y w h <<<"$(geometry "$id")"
-clock_colour=$(pixel $((x + 5)) $((y + 5)))
+at=("$((x + 5))" "$((y + 5))")
+clock_colour=$(pixel "${at[@]}")
 extras_edit "# à la main" position_verrouillee=1
 sleep 1.2
 drag_from $((x + 20)) $((y + 20))
 sleep 1.5
-check "locked: the clock stays" "$x $y" "$(geometry "$id" | cut -d' ' -f1-2)"
-check "locked: lines 8-9 kept" "$((y * 15)) $((x * 15))" "$(option_line 8) $(option_line 9)"
+check "locked: place and lines 8-9" "$x $y $((y * 15)) $((x * 15))" \
+    "$(geometry "$id" | cut -d' ' -f1-2) $(option_line 8) $(option_line 9)"
 no_window '^Quitter Talvorin' || fail "a locked drag opened the prompt"
 
-# A window below the clock, another one active elsewhere; a click on the
-# clock must reach the one below.
+# A window below the clock, another one active: a click must reach the one below.
 xterm -geometry 40x20+$((x - 20))+$((y - 20)) -title below &
+xterms=$!
 below=$(wait_window '^below$')
-extras_edit "# à la main" clics_traversants=1
+extras_edit clics_traversants=1
 unmanaged() { xwininfo -id "$id" | grep -q 'Override Redirect State: yes' && [ "$(map_state "$id")" = IsViewable ]; }
-echo "ok: unmanaged and shown again after $(ms_until 2 unmanaged || fail "not unmanaged") ms"
-check "place kept" "$x $y" "$(geometry "$id" | cut -d' ' -f1-2)"
-check "the clock covers the window below" "$clock_colour" "$(pixel $((x + 5)) $((y + 5)))"
+echo "ok: unmanaged after $(ms_until 2 unmanaged || fail "still managed") ms"
+check "place kept, above the window below" "$x $y $clock_colour" "$(geometry "$id" | cut -d' ' -f1-2) $(pixel "${at[@]}")"
 xterm -geometry 20x5+600+400 -title other &
-other=$(wait_window '^other$')
-xdotool windowactivate --sync "$other"
-click_at $((x + 5)) $((y + 5))
-below_active() { [ "$(xdotool getactivewindow)" = "$below" ]; }
-wait_until 2 below_active || fail "the click did not reach the window below"
+xterms="$xterms $!"
+xdotool windowactivate --sync "$(wait_window '^other$')"
+click_at "${at[@]}"
+wait_until 2 test "$(xdotool getactivewindow)" = "$below" || fail "the click did not reach the window below"
 sleep 0.5
 no_window '^Quitter Talvorin' || fail "the click opened the prompt"
-echo "ok: the click went through to the window below"
 
 extras_edit masquer_plein_ecran=1
 sleep 1.2
-[ "$(map_state "$id")" = IsViewable ] || fail "hidden without a full-screen window"
 wmctrl -i -r "$below" -b add,fullscreen
 echo "ok: hidden $(ms_until 2 test "$(map_state "$id")" = IsUnMapped || fail "not hidden") ms after full screen"
 wmctrl -i -r "$below" -b remove,fullscreen
-echo "ok: back $(ms_until 2 test "$(map_state "$id")" = IsViewable || fail "not back") ms after it"
-check "place kept" "$x $y" "$(geometry "$id" | cut -d' ' -f1-2)"
+echo "ok: back $(ms_until 2 test "$(map_state "$id")" = IsViewable || fail "not back") ms after"
 
-kill "$below" "$other" 2>/dev/null || true
+kill $xterms  # the desktop under the clock: black
 picom --backend xrender >/dev/null 2>&1 &
-compositor=$!
 extras_edit survol_discret=1
-sleep 1.5
-xdotool mousemove --sync 5 5
-sleep 0.3
-normal=$(pixel $((x + 5)) $((y + 5)))
-xdotool mousemove --sync $((x + 5)) $((y + 5))
-sleep 0.5
-faded=$(pixel $((x + 5)) $((y + 5)))
+xdotool mousemove --sync 5 5 sleep 1.5
+away=$(pixel "${at[@]}")
+xdotool mousemove --sync "${at[@]}" sleep 0.5
+over=$(pixel "${at[@]}")
 screenshot hover-faded.png "${w}x${h}+$x+$y"
-kill "$compositor"
-blue() { sed 's/.*,\([0-9.]*\))/\1/' <<<"$1" | cut -d. -f1; }
-[ "$(blue "$faded")" -lt 20 ] && [ "$(blue "$normal")" -gt 40 ] ||
-    fail "not faded under the pointer: $normal away, $faded over it"
-echo "ok: $normal with the pointer away, $faded under it"
+kill $!
+blue() { sed 's/.*,\([0-9]*\).*)/\1/' <<<"$1"; }
+[ "$(blue "$over")" -lt 20 ] && [ "$(blue "$away")" -gt 40 ] || fail "not faded: $away away, $over over it"
+echo "ok: $away with the pointer away, $over under it"
 kill -0 "$pid" || fail "the program ended"

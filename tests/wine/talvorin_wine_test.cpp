@@ -407,28 +407,17 @@ void readOnlyFile(Context& c) {
 
 // --- tl_extras.txt, edited by hand while the clock runs ---------------------------
 
-// A plain window of this process that records the clicks it gets.
-LRESULT CALLBACK countClicks(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    if (m == WM_LBUTTONDOWN)
-        SetWindowLongPtrW(w, GWLP_USERDATA, GetWindowLongPtrW(w, GWLP_USERDATA) + 1);
-    return DefWindowProcW(w, m, wp, lp);
-}
+// A window of this process that counts the clicks it gets.
 HWND plainWindow(const RECT& r) {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = countClicks;
+    wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (m == WM_LBUTTONDOWN) SetWindowLongPtrW(w, GWLP_USERDATA, 1);
+        return DefWindowProcW(w, m, wp, lp);
+    };
     wc.lpszClassName = L"extras-below";
     RegisterClassW(&wc);
     return CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, r.left, r.top,
                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
-}
-bool pumpUntil(const std::function<bool()>& done) {
-    return waitFor(
-        [&] {
-            MSG m;
-            while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
-            return done();
-        },
-        3s);
 }
 
 void extrasByHand(Context& c) {
@@ -439,49 +428,50 @@ void extrasByHand(Context& c) {
     RunningProgram program(c.appDir);
     HWND clock = waitForClock(c, program);
     if (!clock) return;
+    auto within3s = [](auto done) {
+        return waitFor(
+            [&] {
+                for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+                return done();
+            },
+            3s);
+    };
+    BYTE alpha = 0;
+    auto alphaIs = [&](BYTE a) {
+        return GetLayeredWindowAttributes(clock, nullptr, &alpha, nullptr) && alpha == a;
+    };
     const RECT r = windowRect(clock);
     drag(POINT{r.left + 12, r.top + 12}, POINT{70, 50});
     std::this_thread::sleep_for(1500ms);
-    const RECT kept = windowRect(clock);
-    c.report.check(EqualRect(&kept, &r) != FALSE, "locked: a drag leaves the clock in place");
+    c.report.check(windowRect(clock).left == r.left, "locked: a drag leaves the clock in place");
     c.report.equal(readBytes(optionsPath(c)), options, "locked: lines 8-9 unchanged");
 
     HWND below = plainWindow(r);
     SetWindowPos(below, clock, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     writeBytes(extras, "clics_traversants=1\r\n");
-    c.report.check(pumpUntil([&] { return hasExStyle(clock, WS_EX_TRANSPARENT | WS_EX_LAYERED); }),
-                   "a hand edit makes the clock let clicks through");
+    c.report.check(within3s([&] { return hasExStyle(clock, WS_EX_TRANSPARENT | WS_EX_LAYERED); }),
+                   "a hand edit lets the clicks through");
     click(centre(r));
-    c.report.check(pumpUntil([&] { return GetWindowLongPtrW(below, GWLP_USERDATA) > 0; }),
-                   "the click reaches the window below");
-    c.report.check(visibleWindow(program.pid(), L"#32770", L"Quitter Talvorin") == nullptr,
-                   "and opens no prompt");
+    c.report.check(within3s([&] { return GetWindowLongPtrW(below, GWLP_USERDATA) == 1; }) &&
+                       !visibleWindow(program.pid(), L"#32770", L"Quitter Talvorin"),
+                   "a click reaches the window below and opens no prompt");
     DestroyWindow(below);
 
     writeBytes(extras, "masquer_plein_ecran=1\r\nsurvol_discret=1\r\n");
     std::this_thread::sleep_for(1500ms);
-    c.report.check(!hasExStyle(clock, WS_EX_TRANSPARENT), "clicks taken again");
     mouseMoveTo(centre(r));
-    BYTE alpha = 0;
-    c.report.check(pumpUntil([&] {
-                       GetLayeredWindowAttributes(clock, nullptr, &alpha, nullptr);
-                       return alpha == 26;
-                   }),
-                   "faded under the pointer (alpha " + std::to_string(alpha) + ")");
+    c.report.check(within3s([&] { return alphaIs(26); }),
+                   "faded under the pointer: " + std::to_string(alpha));
     mouseMoveTo(POINT{r.right + 200, r.bottom + 200});
-    c.report.check(pumpUntil([&] {
-                       GetLayeredWindowAttributes(clock, nullptr, &alpha, nullptr);
-                       return alpha == 127;
-                   }),
-                   "its own opacity when the pointer leaves");
-
+    c.report.check(within3s([&] { return alphaIs(127); }),
+                   "its own opacity again: " + std::to_string(alpha));
     HWND full =
         plainWindow(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     SetForegroundWindow(full);
-    c.report.check(pumpUntil([&] { return !IsWindowVisible(clock); }),
-                   "hidden behind a full-screen window");
+    c.report.check(within3s([&] { return !IsWindowVisible(clock); }),
+                   "hidden by a full-screen window");
     DestroyWindow(full);
-    c.report.check(pumpUntil([&] { return IsWindowVisible(clock) != FALSE; }),
+    c.report.check(within3s([&] { return IsWindowVisible(clock) != FALSE; }),
                    "back when it closes");
 }
 
