@@ -460,11 +460,9 @@ void extrasByHand(Context& c) {
     writeBytes(extras, "masquer_plein_ecran=1\r\nsurvol_discret=1\r\n");
     std::this_thread::sleep_for(1500ms);
     mouseMoveTo(centre(r));
-    c.report.check(within3s([&] { return alphaIs(26); }),
-                   "faded under the pointer: " + std::to_string(alpha));
+    c.report.check(within3s([&] { return alphaIs(26); }), "faded under the pointer");
     mouseMoveTo(POINT{r.right + 200, r.bottom + 200});
-    c.report.check(within3s([&] { return alphaIs(127); }),
-                   "its own opacity again: " + std::to_string(alpha));
+    c.report.check(within3s([&] { return alphaIs(127); }), "its own opacity again");
     HWND full =
         plainWindow(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     SetForegroundWindow(full);

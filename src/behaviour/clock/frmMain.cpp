@@ -250,11 +250,14 @@ void frmMain::noticeExtrasEdits() {
 void frmMain::applyExtras() {
     const Extras& on = extras_.values();
     setDragLocked(on.positionVerrouillee);
-    User32& user32 = runtime().user32();
-    const int32_t style = user32.GetWindowLongA(view().hWnd(), kGwlExStyle);
-    const int32_t wanted =
-        on.clicsTraversants ? style | kWsExTransparent : style & ~kWsExTransparent;
-    if (wanted != style) user32.SetWindowLongA(view().hWnd(), kGwlExStyle, wanted);
+    if (on.clicsTraversants != passThrough_) {
+        User32& user32 = runtime().user32();
+        const int32_t style = user32.GetWindowLongA(view().hWnd(), kGwlExStyle);
+        user32.SetWindowLongA(
+            view().hWnd(), kGwlExStyle,
+            on.clicsTraversants ? style | kWsExTransparent : style & ~kWsExTransparent);
+        passThrough_ = on.clicsTraversants;
+    }
     if (faded_ && !on.survolDiscret) onPointerOver(false);
     tolerate("full-screen check", [&] { stepAsideForFullScreen(); });
 }

@@ -111,6 +111,7 @@ class frmMain final : public FormHost, public ClockControl {
     bool fullScreenSeen_ = false;
     bool hiddenForFullScreen_ = false;
     bool faded_ = false;  // by the pointer over it
+    bool passThrough_ = false;
 };
 
 }  // namespace talvorin
