@@ -33,7 +33,7 @@ at=("$((x + 5))" "$((y + 5))")
 clock_colour=$(pixel "${at[@]}")
 extras_edit "# à la main" position_verrouillee=1
 sleep 1.2
-drag_from $((x + 20)) $((y + 20))
+drag_from $((x + 30)) $((y + 30))
 sleep 1.5
 check "locked: place and lines 8-9" "$x $y $((y * 15)) $((x * 15))" \
     "$(geometry "$id" | cut -d' ' -f1-2) $(option_line 8) $(option_line 9)"
@@ -45,7 +45,8 @@ xterms=$!
 below=$(wait_window '^below$')
 extras_edit clics_traversants=1
 unmanaged() { xwininfo -id "$id" | grep -q 'Override Redirect State: yes' && [ "$(map_state "$id")" = IsViewable ]; }
-echo "ok: unmanaged after $(ms_until 2 unmanaged || fail "still managed") ms"
+ms=$(ms_until 2 unmanaged) || fail "still managed"
+echo "ok: unmanaged after $ms ms"
 check "place kept, above the window below" "$x $y $clock_colour" "$(geometry "$id" | cut -d' ' -f1-2) $(pixel "${at[@]}")"
 xterm -geometry 20x5+600+400 -title other &
 xterms="$xterms $!"
@@ -54,13 +55,17 @@ click_at "${at[@]}"
 wait_until 2 test "$(xdotool getactivewindow)" = "$below" || fail "the click did not reach the window below"
 sleep 0.5
 no_window '^Quitter Talvorin' || fail "the click opened the prompt"
+echo "ok: the click went through to the window below"
 
 extras_edit masquer_plein_ecran=1
 sleep 1.2
+xdotool windowactivate --sync "$below"
+state_is() { [ "$(map_state "$id")" = "$1" ]; }
 wmctrl -i -r "$below" -b add,fullscreen
-echo "ok: hidden $(ms_until 2 test "$(map_state "$id")" = IsUnMapped || fail "not hidden") ms after full screen"
+ms=$(ms_until 2 state_is IsUnMapped) || fail "not hidden over a full-screen window"
 wmctrl -i -r "$below" -b remove,fullscreen
-echo "ok: back $(ms_until 2 test "$(map_state "$id")" = IsViewable || fail "not back") ms after"
+echo "ok: hidden $ms ms after full screen, back $(ms_until 2 state_is IsViewable || echo never) ms after"
+state_is IsViewable || fail "not back"
 
 kill $xterms  # the desktop under the clock: black
 picom --backend xrender >/dev/null 2>&1 &
@@ -70,8 +75,10 @@ away=$(pixel "${at[@]}")
 xdotool mousemove --sync "${at[@]}" sleep 0.5
 over=$(pixel "${at[@]}")
 screenshot hover-faded.png "${w}x${h}+$x+$y"
+desktop=$(pixel $((x + w + 50)) $((y + h + 50)))
 kill $!
-blue() { sed 's/.*,\([0-9]*\).*)/\1/' <<<"$1"; }
-[ "$(blue "$over")" -lt 20 ] && [ "$(blue "$away")" -gt 40 ] || fail "not faded: $away away, $over over it"
-echo "ok: $away with the pointer away, $over under it"
+red() { sed 's/srgba*(\([0-9]*\).*/\1/' <<<"$1"; }
+near() { [ $(($(red "$1") - $(red "$2"))) -lt "$3" ] && [ $(($(red "$2") - $(red "$1"))) -lt "$3" ]; }
+near "$over" "$desktop" 20 && ! near "$away" "$desktop" 40 || fail "not faded: $away away, $over over $desktop"
+echo "ok: $away with the pointer away, $over under it, over the desktop's $desktop"
 kill -0 "$pid" || fail "the program ended"
