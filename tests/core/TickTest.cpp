@@ -157,26 +157,5 @@ TEST_F(ClockTest, AHandEditWhileRunningIsLoadedOnceASecondAndSurvivesTheNextMove
     EXPECT_EQ(clock().settings.hText, 48);
 }
 
-TEST_F(ClockTest, ExtrasEditedByHandStepAsideForFullScreenAndFadeUnderThePointer) {
-    start();
-    auto pointer = [&](bool over) {
-        clockWindow().sink->deliver([over](FormEvents& e) { e.onPointerOver(over); });
-        return clockWindow().layeredAlpha;
-    };
-    auto visibleAfterTick = [&](bool fullScreen) {
-        rt.fullScreenInFront_ = fullScreen;
-        rt.now_.second += 1;
-        rt.tick("frmMain");
-        return clockWindow().visible;
-    };
-    EXPECT_EQ(pointer(true), 127);  // both off
-    EXPECT_TRUE(visibleAfterTick(true));
-    writeBytes(folder.path() / "tl_extras.txt", "masquer_plein_ecran=1\nsurvol_discret=1\n");
-    EXPECT_FALSE(visibleAfterTick(true));
-    EXPECT_TRUE(visibleAfterTick(false));
-    EXPECT_EQ(pointer(true), 26);
-    EXPECT_EQ(pointer(false), 127);
-}
-
 }  // namespace
 }  // namespace talvorin::testing

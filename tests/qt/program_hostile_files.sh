@@ -121,11 +121,8 @@ exts() { echo "$dir/tl_extras.txt"; }
 c_extras_binary() { head -c 300 /dev/urandom >"$(exts)"; keep=bytes; }
 c_extras_100mb() { head -c 100000000 /dev/zero | tr '\0' 'x' >"$(exts)"; keep=bytes; }
 c_extras_bad_lines() { printf 'survol_discret=oui\r\n=1\r\n\xff\xfe\r\n' >"$(exts)"; keep=bytes; }
-c_extras_utf16() { echo survol_discret=1 | iconv -f UTF-8 -t UTF-16 >"$(exts)"; keep=bytes; }
 c_extras_fifo() { mkfifo "$(exts)"; keep=entry; }
 c_extras_folder() { mkdir "$(exts)"; keep=entry; }
-c_extras_dev_zero() { ln -s /dev/zero "$(exts)"; keep=entry; }
-c_extras_link_loop() { ln -s tl_extras.txt "$(exts)"; keep=entry; }
 c_extras_mode_000() { echo clics_traversants=1 >"$(exts)"; chmod 000 "$(exts)"; keep=bytes; }
 c_extras_read_only() { echo clics_traversants=1 >"$(exts)"; chmod 444 "$(exts)"; keep=bytes; }
 c_extras_leftover_temporaries() { : >"$(exts)"; echo x >"$(exts).tmp999999-0"; keep=bytes; }
