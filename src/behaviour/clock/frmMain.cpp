@@ -259,7 +259,8 @@ void frmMain::applyExtras() {
         passThrough_ = on.clicsTraversants;
     }
     if (faded_ && !on.survolDiscret) onPointerOver(false);
-    tolerate("full-screen check", [&] { stepAsideForFullScreen(); });
+    // The full-screen rule follows on the next tick: at load the window is
+    // not shown yet, and a hide now would be undone by the show.
 }
 
 void frmMain::setExtra(ExtraKey key, bool on) {
