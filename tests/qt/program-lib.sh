@@ -140,3 +140,11 @@ drag_by_steps() {
     done
     xdotool mouseup 1
 }
+
+# tl_extras.txt beside the options file, replaced as an editor saves it.
+extras_edit() { printf '%s\r\n' "$@" >"$work/x.new" && mv "$work/x.new" "$work/tl_extras.txt"; }
+
+ms_until() {  # seconds command...: the milliseconds it took to hold
+    local start=$(date +%s%N)
+    wait_until "$@" && echo $((($(date +%s%N) - start) / 1000000))
+}

@@ -108,8 +108,14 @@ menu_item 3
 wait_until 3 test ! -e "$entry" || fail "the autostart entry is still there"
 echo "ok: autostart entry written then removed"
 
-# "Quitter": the program ends, with status 0.
+# "Afficher les secondes" and "Verrouiller la position": line 15 and tl_extras.txt.
 menu_item 4
+menu_item 6
+wait_until 3 grep -q '^position_verrouillee=1' "$work/tl_extras.txt" || fail "lock not saved"
+check "seconds from the tray" 1 "$(option_line 15)"
+
+# "Quitter": the program ends, with status 0.
+menu_item 9
 wait_until 5 program_gone || fail "Quitter did not end the program"
 status=0
 wait "$pid" || status=$?

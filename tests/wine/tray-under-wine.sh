@@ -71,11 +71,11 @@ menu_item() {  # 1-based, separators skipped
     fi
     sleep 0.3
     # Wine's menu does not take the keyboard from a hidden owner: the item is
-    # clicked, at its share of the menu's height (four items and a separator).
+    # clicked, at its share of the menu's height (nine items, two separators).
     local mx my mw mh
     read -r mx my mw mh <<<"$(xwininfo -id "$(menu_window)" | awk '/Absolute upper-left X/ {x=$4}
         /Absolute upper-left Y/ {y=$4} /^  Width/ {w=$2} /^  Height/ {h=$2} END {print x, y, w, h}')"
-    local shares=(0 12 35 57 84)  # percent of the height, item centres
+    local shares=(0 5 16 27 39 50 61 72 82 95)  # percent of the height, item centres
     xdotool mousemove $((mx + mw / 2)) $((my + mh * ${shares[$1]} / 100))
     sleep 0.3
     xdotool click 1
@@ -171,7 +171,9 @@ xdotool key Escape
 wait_until 5 prompt_gone || fail "the prompt did not close on Escape"
 
 # "Quitter": the program ends with status 0.
-menu_item 4
+menu_item 4  # "Afficher les secondes"
+wait_until 3 test "$(option_line 15)" = 1 || fail "seconds not saved from the tray"
+menu_item 9
 gone() { ! kill -0 "$pid" 2>/dev/null; }
 wait_until 10 gone || fail "Quitter did not end the program"
 status=0

@@ -1,5 +1,7 @@
 #include "clock/frmMain.h"
 
+#include <algorithm>
+
 #include "base/Error.h"
 #include "base/ErrorText.h"
 #include "base/FileReplace.h"
@@ -22,11 +24,15 @@ namespace talvorin {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
+// About a tenth of full opacity: what lies under the clock can be read.
+constexpr int16_t kHoverAlpha = 26;
 
 }  // namespace
 
 frmMain::frmMain(Runtime& runtime, std::function<void()> showSettings)
-    : FormHost(runtime, frmMainDesign()), showSettings_(std::move(showSettings)) {}
+    : FormHost(runtime, frmMainDesign()),
+      showSettings_(std::move(showSettings)),
+      extras_(runtime) {}
 
 std::string frmMain::optionsFile() const {
     return optionsFile_.empty() ? optionsPath(runtime().directory()) : optionsFile_;
@@ -55,7 +61,12 @@ void frmMain::Form_Load() {
     view().setCaption("Talvorin V" + toText(version.major) + "." + toText(version.minor) + "." +
                       toText(version.revision));
     view().setBackColor(packRgb(settings.CoulR, settings.CoulG, settings.CoulB));
+    applyOpacity();
+    extras_.load(optionsFile());
+    applyExtras();
+}
 
+void frmMain::applyOpacity() {
     User32& user32 = runtime().user32();
     const int32_t style = user32.GetWindowLongA(view().hWnd(), kGwlExStyle);
     user32.SetWindowLongA(view().hWnd(), kGwlExStyle, style | kWsExLayered);
@@ -195,6 +206,7 @@ void frmMain::Timer1_Timer() {
     window.label("LabHeure").setCaption(runtime().timeText(now, isNotOff(settings.Secondes)));
     window.label("LabDay").setCaption(dayOfWeekName(now.date) + " " + runtime().dateText(now));
     noticeHandEdits(now);
+    tolerate("full-screen check", [&] { stepAsideForFullScreen(); });
     if (tickListener_) tickListener_(now);
 
     // In pixels: at most DPIs many whole twips fall on one pixel, and only a
@@ -215,6 +227,7 @@ void frmMain::noticeHandEdits(const LocalTime& now) {
     const int second = (now.hour * 60 + now.minute) * 60 + now.second;
     if (second == lastLook_) return;
     lastLook_ = second;
+    noticeExtrasEdits();
     const os::FileStamp stamp = os::stampOf(optionsFile());
     if (stamp == known_) return;
     // A removed file is no edit to load: the next move writes it again.
@@ -223,6 +236,72 @@ void frmMain::noticeHandEdits(const LocalTime& now) {
         return;
     }
     readParametres();
+}
+
+// ---- extras ------------------------------------------------------------------
+
+void frmMain::noticeExtrasEdits() {
+    if (extras_.reloadIfEdited()) applyExtras();
+}
+
+void frmMain::applyExtras() {
+    const Extras& on = extras_.values();
+    setDragLocked(on.positionVerrouillee);
+    if (on.clicsTraversants != passThrough_) {
+        User32& user32 = runtime().user32();
+        const int32_t style = user32.GetWindowLongA(view().hWnd(), kGwlExStyle);
+        user32.SetWindowLongA(
+            view().hWnd(), kGwlExStyle,
+            on.clicsTraversants ? style | kWsExTransparent : style & ~kWsExTransparent);
+        passThrough_ = on.clicsTraversants;
+    }
+    if (faded_ && !on.survolDiscret) onPointerOver(false);
+    // The full-screen rule follows on the next tick: at load the window is
+    // not shown yet, and a hide now would be undone by the show.
+}
+
+void frmMain::setExtra(ExtraKey key, bool on) {
+    // Applied even when the save fails: the tray shows what is in effect.
+    try {
+        extras_.set(key, on);
+    } catch (...) {
+        tolerate("extras", [this] { applyExtras(); });
+        throw;
+    }
+    applyExtras();
+}
+
+void frmMain::setSeconds(bool on) {
+    settings.Secondes = on ? "1" : "0";
+    applyLayout();
+    writeFile();
+}
+
+void frmMain::onPointerOver(bool over) noexcept {
+    dispatch("pointer over", [&] {
+        const bool fade = over && extras_.values().survolDiscret;
+        if (fade == faded_) return;
+        faded_ = fade;
+        if (fade)
+            setTransparency(runtime().user32(), view().hWnd(),
+                            std::min<int16_t>(kHoverAlpha, settings.Trans), runtime());
+        else
+            applyOpacity();
+    });
+}
+
+void frmMain::stepAsideForFullScreen() {
+    const bool fullScreen =
+        extras_.values().masquerPleinEcran && runtime().fullScreenInFront(view().hWnd());
+    if (fullScreen == fullScreenSeen_) return;
+    fullScreenSeen_ = fullScreen;
+    if (fullScreen) {
+        hide();
+        hiddenForFullScreen_ = true;
+    } else if (hiddenForFullScreen_) {
+        hiddenForFullScreen_ = false;
+        show();
+    }
 }
 
 // ---- prompt ------------------------------------------------------------------

@@ -42,7 +42,7 @@ void FormHost::onPointerPress(const PointerEvent& event) noexcept {
 
 void FormHost::onPointerMove(const PointerEvent& event) noexcept {
     dispatch("drag", [&] {
-        if (const auto topLeft = gesture_.move(event, design_.draggableSurface))
+        if (const auto topLeft = gesture_.move(event, design_.draggableSurface && !dragLocked_))
             view().dragTo(*topLeft);
     });
 }

@@ -9,6 +9,18 @@ namespace talvorin {
 
 namespace {
 
+struct ExtraItem {
+    std::string_view id;
+    const char* caption;
+    ExtraKey key;
+};
+constexpr ExtraItem kExtraItems[] = {
+    {kTrayClickThrough, "Laisser passer les clics", ExtraKey::ClicsTraversants},
+    {kTrayLockPosition, "Verrouiller la position", ExtraKey::PositionVerrouillee},
+    {kTrayFullScreen, "Masquer en plein écran", ExtraKey::MasquerPleinEcran},
+    {kTrayHover, "Discrète au survol", ExtraKey::SurvolDiscret},
+};
+
 std::tuple<int, unsigned, unsigned, int, int> minuteOf(const LocalTime& t) {
     return {static_cast<int>(t.date.year()), static_cast<unsigned>(t.date.month()),
             static_cast<unsigned>(t.date.day()), t.hour, t.minute};
@@ -22,7 +34,8 @@ void guard(ErrorTrace& trace, const std::string& what, Step&& step) noexcept {
 
 }  // namespace
 
-TrayDesign trayDesign(const std::string& toolTip, bool startsAtLogin) {
+TrayDesign trayDesign(const std::string& toolTip, bool startsAtLogin, bool seconds,
+                      const Extras& extras) {
     TrayDesign design;
     design.toolTip = toolTip;
     design.items = {
@@ -30,8 +43,13 @@ TrayDesign trayDesign(const std::string& toolTip, bool startsAtLogin) {
         {std::string(kTraySettings), "Paramètres…"},
         {std::string(kTrayStartAtLogin), "Lancer à l'ouverture de session", true, startsAtLogin},
         {"", ""},
-        {std::string(kTrayQuit), "Quitter"},
+        {std::string(kTraySeconds), "Afficher les secondes", true, seconds},
     };
+    for (const auto& item : kExtraItems)
+        design.items.push_back(
+            {std::string(item.id), item.caption, true, extraFlag(extras, item.key)});
+    design.items.push_back({"", ""});
+    design.items.push_back({std::string(kTrayQuit), "Quitter"});
     return design;
 }
 
@@ -48,7 +66,10 @@ void TrayMenu::create() noexcept {
         const LocalTime now = runtime_.now();
         bool atLogin = false;
         guard(runtime_, "start at login not read", [&] { atLogin = runtime_.startsAtLogin(); });
-        icon_ = runtime_.createTrayIcon(trayDesign(trayToolTip(runtime_, now), atLogin), *this);
+        icon_ =
+            runtime_.createTrayIcon(trayDesign(trayToolTip(runtime_, now), atLogin,
+                                               isNotOff(clock_.settings.Secondes), clock_.extras()),
+                                    *this);
         if (icon_) minuteShown_ = minuteOf(now);
     });
 }
@@ -71,7 +92,12 @@ void TrayMenu::onTrayItem(std::string_view id) noexcept {
             toggleStartAtLogin();
         else if (id == kTrayQuit)
             quit();
+        else if (id == kTraySeconds)
+            clock_.setSeconds(!isNotOff(clock_.settings.Secondes));
+        for (const auto& item : kExtraItems)
+            if (id == item.id) clock_.setExtra(item.key, !extraFlag(clock_.extras(), item.key));
     });
+    if (id != kTrayQuit) showClockStates();
 }
 
 void TrayMenu::onTrayActivated() noexcept {
@@ -81,6 +107,16 @@ void TrayMenu::onTrayActivated() noexcept {
 void TrayMenu::onTrayMenuOpening() noexcept {
     guard(runtime_, "start at login not read", [this] {
         if (icon_) icon_->setChecked(kTrayStartAtLogin, runtime_.startsAtLogin());
+    });
+    showClockStates();
+}
+
+void TrayMenu::showClockStates() {
+    if (!icon_) return;
+    guard(runtime_, "check marks not shown", [this] {
+        icon_->setChecked(kTraySeconds, isNotOff(clock_.settings.Secondes));
+        for (const auto& item : kExtraItems)
+            icon_->setChecked(item.id, extraFlag(clock_.extras(), item.key));
     });
 }
 
