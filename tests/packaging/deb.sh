@@ -36,5 +36,10 @@ check "holds an executable usr/bin/talvorin" holds '^-rwxr-xr-x .* \./usr/bin/ta
 check "holds the desktop entry" holds ' \./usr/share/applications/talvorin\.desktop$'
 check "holds no font" lacks '\.(ttf|otf)$'
 check "versioned as the project ($version)" test "$(dpkg-deb -f "$deb" Version)" = "$version"
+docs() { holds 'doc/talvorin/copyright$' && holds 'doc/talvorin/changelog\.gz$' && holds 'man1/talvorin\.1\.gz$'; }
+check "holds Debian's copyright, changelog and manual page" docs
+if command -v lintian >/dev/null; then  # tools/deps.sh package
+    check "lintian: no error, no warning" lintian --fail-on error,warning "$deb"
+fi
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
