@@ -33,7 +33,7 @@ struct PlaceFacts {
     std::string userFolder;       // the per-user settings folder, "" when unknown
     bool userFileExists = false;
     bool installed = false;      // see installedProgram
-    std::string adminFile;       // an installed copy's defaults, "" for the file beside
+    std::string adminFile = {};  // an installed copy's defaults, "" for the file beside
     bool adminReadable = false;  // it is there and is a regular file
 };
 
