@@ -8,5 +8,6 @@ tarball=$("$1/packaging/linux/bundle.sh" "$2" "$work" "$3")  # refuses a bundle 
 mkdir "$work/un pack" && tar -C "$work/un pack" -xzf "$tarball"
 dir="$work/un pack/$(basename "$tarball" .tar.gz)"
 [ "$(env -i "$dir/talvorin" --version)" = "Talvorin $3" ] || { echo "FAIL: launcher" >&2; exit 1; }
-grep -qxF "Exec=\"$dir/talvorin\"" "$dir/talvorin.desktop" && desktop-file-validate "$dir/talvorin.desktop"
+{ grep -qxF "Exec=\"$dir/talvorin\"" "$dir/talvorin.desktop" && desktop-file-validate "$dir/talvorin.desktop"; } ||
+    { echo "FAIL: desktop entry $(grep Exec "$dir/talvorin.desktop")" >&2; exit 1; }
 echo "ok: $(basename "$tarball"), $(du -h "$tarball" | cut -f1)"
