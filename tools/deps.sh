@@ -17,6 +17,7 @@ package=(
     dpkg-dev file                                   # cpack's DEB generator: dpkg-shlibdeps, file
     nsis                                            # makensis, the Windows installer
     desktop-file-utils appstream icoutils           # validators: desktop entry, metainfo, .ico
+    lintian patchelf                                # Debian's package checks; the bundle's run paths
 )
 test=(
     libgtest-dev                                    # the core's unit tests

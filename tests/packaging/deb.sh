@@ -31,5 +31,8 @@ check "holds an executable usr/bin/talvorin" holds '^-rwxr-xr-x .* \./usr/bin/ta
 check "holds the desktop entry" holds ' \./usr/share/applications/talvorin\.desktop$'
 check "holds no font" lacks '\.(ttf|otf)$'
 check "versioned as the project ($version)" test "$(dpkg-deb -f "$deb" Version)" = "$version"
+docs() { holds 'doc/talvorin/copyright$' && holds 'doc/talvorin/changelog\.gz$' && holds 'man1/talvorin\.1\.gz$'; }
+check "holds Debian's copyright, changelog and manual page" docs
+! command -v lintian >/dev/null || check "lintian: no E:, no W:" lintian --fail-on error,warning "$deb"
 
 checks_done

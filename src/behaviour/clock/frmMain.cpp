@@ -5,6 +5,7 @@
 #include "base/Error.h"
 #include "base/ErrorText.h"
 #include "base/FileReplace.h"
+#include "base/Files.h"
 #include "base/Integers.h"
 #include "base/Rgb.h"
 #include "base/Twips.h"
@@ -26,6 +27,24 @@ namespace {
 constexpr const char* kCrLf = "\r\n";
 // About a tenth of full opacity: what lies under the clock can be read.
 constexpr int16_t kHoverAlpha = 26;
+
+// Called while handling a failed read: true when it failed only because the
+// file does not exist yet, as at a first start, which is no failure to report.
+// A dangling link or an unreadable folder still is.
+bool noFileYet(const std::string& file) noexcept {
+    try {
+        throw;
+    } catch (const RuntimeError& error) {
+        try {
+            return error.code() == ErrorCode::FileNotFound &&
+                   os::entryKind(file) == os::EntryKind::Missing;
+        } catch (...) {
+            return false;
+        }
+    } catch (...) {
+        return false;
+    }
+}
 
 }  // namespace
 
@@ -96,7 +115,8 @@ void frmMain::readParametres() {
         applyLayout();
         savesOff_ = false;
     } catch (...) {
-        traceCurrentError("options " + optionsFile() + " not loaded, defaults used");
+        if (!noFileYet(optionsFile()))
+            traceCurrentError("options " + optionsFile() + " not loaded, defaults used");
         fallBackToDefaults();
     }
     tolerate("bringing the clock within reach", [&] { keepReachable(); });
