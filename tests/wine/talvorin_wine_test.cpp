@@ -276,6 +276,8 @@ void promptAndDialog(Context& c) {
     checkSize(c, clock, 1520, 1720, "clock resized by \"Valider !\"");
     c.report.check(hasExStyle(clock, WS_EX_TOPMOST), "the clock stays topmost");
     c.report.check(hasExStyle(dialog, WS_EX_TOPMOST), "the dialog joins the clock's band");
+    // Restacking lags the apply on a busy machine.
+    waitFor([&] { return stackedAbove(dialog, clock); }, 2s);
     c.report.check(stackedAbove(dialog, clock), "the topmost clock does not cover the dialog");
     waitForOptions(c, optionsText(200, 10, 20, 30, 2400, 4500, 30, "1", "0"),
                    "\"Valider !\" rewrites the file");
