@@ -12,6 +12,7 @@
 
 #include "platform/qt/Colors.h"
 #include "platform/qt/FormAccessibility.h"
+#include "platform/qt/KeyShape.h"
 #include "platform/qt/X11WindowStates.h"
 
 namespace talvorin {
@@ -89,6 +90,7 @@ void FormWindow::deliverClick(const std::string& control) {
 
 void FormWindow::deliverTimer(const std::string& timer) {
     sink_.deliver([&](FormEvents& e) { e.onTimer(timer); });
+    followKeyShape(*this, keyCutsBackground());
 }
 
 void FormWindow::deliverDisplayChanged() {
@@ -103,11 +105,13 @@ double FormWindow::dpi() const {
 void FormWindow::setBackColor(uint32_t rgb) {
     backColor_ = rgb;
     update();
+    followKeyShape(*this, keyCutsBackground());
 }
 
 void FormWindow::setColorKey(std::optional<uint32_t> key) {
     colorKey_ = key;
     update();
+    followKeyShape(*this, keyCutsBackground());
 }
 
 void FormWindow::setStaysOnTop(bool on) {
@@ -120,10 +124,19 @@ void FormWindow::prepareToMap() {
     setStatesBeforeMap(*this, staysOnTop_, design_.frame == FormFrame::None);
 }
 
+bool FormWindow::keyCutsBackground() const {
+    return colorKey_ && *colorKey_ == backColor_;
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    followKeyShape(*this, keyCutsBackground());
+}
+
 void FormWindow::paintEvent(QPaintEvent*) {
     // Under a colour key equal to the background only the controls are drawn;
     // the translucent backing store is already clear.
-    if (colorKey_ && *colorKey_ == backColor_) return;
+    if (keyCutsBackground()) return;
     QPainter painter(this);
     painter.fillRect(rect(), colorFromPacked(backColor_));
 }

@@ -52,6 +52,7 @@ class FormWindow final : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -59,6 +60,8 @@ class FormWindow final : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // The background is the key's colour: only the controls are drawn.
+    bool keyCutsBackground() const;
     PointerEvent pointerEvent(const QMouseEvent& event) const;
 
     const FormDesign& design_;
