@@ -7,12 +7,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <cmath>
 #include <utility>
 
 #include "platform/qt/Colors.h"
 #include "platform/qt/FormAccessibility.h"
 #include "platform/qt/KeyShape.h"
+#include "platform/qt/X11FrameExtents.h"
 #include "platform/qt/X11WindowStates.h"
 
 namespace talvorin {
@@ -121,6 +123,9 @@ void FormWindow::setStaysOnTop(bool on) {
 }
 
 void FormWindow::prepareToMap() {
+    // Mapped again, the window is placed anew by the window manager, from
+    // the place asked for: the frame must come back where it stood.
+    if (placement_.learnt()) placeOuter(outerTopLeft());
     setStatesBeforeMap(*this, staysOnTop_, design_.frame == FormFrame::None);
 }
 
@@ -130,6 +135,7 @@ bool FormWindow::keyCutsBackground() const {
 
 void FormWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    setTypeBeforeMap(*this, staysOnTop_ && design_.frame == FormFrame::None);
     followKeyShape(*this, keyCutsBackground());
 }
 
@@ -141,11 +147,25 @@ void FormWindow::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), colorFromPacked(backColor_));
 }
 
-PointerEvent FormWindow::pointerEvent(const QMouseEvent& event) const {
+PixelPoint FormWindow::outerTopLeft() {
+    const QWindow* native = windowHandle();
+    // Learnt once the window manager has placed the mapped window.
+    if (!placement_.learnt() && native && native->isExposed())
+        placement_.learn({geometry().x(), geometry().y()}, x11FrameExtents(*this));
+    if (!placement_.learnt()) return {pos().x(), pos().y()};
+    return placement_.outerOf({geometry().x(), geometry().y()});
+}
+
+void FormWindow::placeOuter(PixelPoint outer) {
+    const PixelPoint at = placement_.askFor(outer);
+    move(at.x, at.y);
+}
+
+PointerEvent FormWindow::pointerEvent(const QMouseEvent& event) {
     const PixelPoint client = pixel(event.position());
     return PointerEvent{pixel(event.globalPosition()),
                         client,
-                        {pos().x(), pos().y()},
+                        outerTopLeft(),
                         dpi(),
                         rect().contains(client.x, client.y)};
 }

@@ -12,6 +12,7 @@
 
 #include "platform/Design.h"
 #include "platform/EventSink.h"
+#include "platform/FramePlacement.h"
 #include "platform/Form.h"
 #include "platform/User32.h"
 
@@ -47,6 +48,10 @@ class FormWindow final : public QWidget {
     // The window manager's "above" state; the window is not re-created.
     bool staysOnTop() const { return staysOnTop_; }
     void setStaysOnTop(bool on);
+    // The outer frame's top-left as the user sees it, and a move that puts
+    // it there, whatever the window manager does with the place asked.
+    PixelPoint outerTopLeft();
+    void placeOuter(PixelPoint outer);
     // Window-manager states that must be on the window before it is mapped.
     void prepareToMap();
 
@@ -62,7 +67,7 @@ class FormWindow final : public QWidget {
   private:
     // The background is the key's colour: only the controls are drawn.
     bool keyCutsBackground() const;
-    PointerEvent pointerEvent(const QMouseEvent& event) const;
+    PointerEvent pointerEvent(const QMouseEvent& event);
 
     const FormDesign& design_;
     EventSink sink_;
@@ -70,6 +75,7 @@ class FormWindow final : public QWidget {
     int32_t exStyle_ = 0;
     std::optional<uint32_t> colorKey_;
     bool staysOnTop_ = false;
+    FramePlacement placement_;
 };
 
 }  // namespace talvorin

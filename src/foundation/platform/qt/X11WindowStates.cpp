@@ -81,10 +81,16 @@ void setStatesBeforeMap(QWidget& window, bool above, bool desktopAccessory) {
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom(c, "_NET_WM_DESKTOP"),
                             XCB_ATOM_CARDINAL, 32, 1, &kAllDesktops);
     }
-    setWindowType(c, id, above && desktopAccessory);
     // Qt adds its own states to this list when it maps the window.
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
                         static_cast<uint32_t>(states.size()), states.data());
+    xcb_flush(c);
+}
+
+void setTypeBeforeMap(QWidget& window, bool dock) {
+    xcb_connection_t* c = connection();
+    if (!c) return;
+    setWindowType(c, static_cast<xcb_window_t>(window.winId()), dock);
     xcb_flush(c);
 }
 
