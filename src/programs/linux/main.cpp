@@ -10,8 +10,8 @@
 #include "platform/qt/QtRuntime.h"
 #include "platform/qt/WaylandDisplay.h"
 #include "platform/qt/X11Display.h"
-#include "program/DisplayChoice.h"
 #include "program/CommandLine.h"
+#include "program/DisplayChoice.h"
 #include "program/Program.h"
 
 namespace {

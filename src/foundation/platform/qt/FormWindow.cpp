@@ -163,10 +163,7 @@ void FormWindow::placeOuter(PixelPoint outer) {
 
 PointerEvent FormWindow::pointerEvent(const QMouseEvent& event) {
     const PixelPoint client = pixel(event.position());
-    return PointerEvent{pixel(event.globalPosition()),
-                        client,
-                        outerTopLeft(),
-                        dpi(),
+    return PointerEvent{pixel(event.globalPosition()), client, outerTopLeft(), dpi(),
                         rect().contains(client.x, client.y)};
 }
 

@@ -12,8 +12,8 @@
 
 #include "platform/Design.h"
 #include "platform/EventSink.h"
-#include "platform/FramePlacement.h"
 #include "platform/Form.h"
+#include "platform/FramePlacement.h"
 #include "platform/User32.h"
 
 namespace talvorin {

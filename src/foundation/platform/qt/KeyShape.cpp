@@ -11,11 +11,14 @@ namespace talvorin {
 
 namespace {
 
-// The pixels the window and its controls draw, the background left clear.
+// The pixels the window's controls draw, the background left clear. Each
+// control on its own: the window would be drawn clipped to its current shape.
 QRegion drawnRegion(QWidget& window) {
     QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    window.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control->isVisible())
+            control->render(&image, control->pos(), QRegion(), QWidget::DrawChildren);
     const QRegion drawn(QBitmap::fromImage(image.createAlphaMask(Qt::ThresholdAlphaDither)));
     // An empty mask would mean no shape at all: the whole window.
     return drawn.isEmpty() ? QRegion(0, 0, 1, 1) : drawn;
@@ -24,8 +27,8 @@ QRegion drawnRegion(QWidget& window) {
 }  // namespace
 
 void followKeyShape(QWidget& window, bool keyCutsBackground) {
-    const bool shaped = keyCutsBackground && window.isVisible() &&
-                        x11CompositorRunning().value_or(true) == false;
+    const bool shaped =
+        keyCutsBackground && window.isVisible() && x11CompositorRunning().value_or(true) == false;
     if (!shaped) {
         if (!window.mask().isEmpty()) window.clearMask();
         return;

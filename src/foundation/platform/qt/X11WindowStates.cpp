@@ -41,8 +41,8 @@ xcb_window_t rootOf(xcb_connection_t* c) {
 }
 
 bool wmSupports(xcb_connection_t* c, xcb_atom_t wanted) {
-    const xcb_get_property_cookie_t cookie = xcb_get_property(
-        c, 0, rootOf(c), atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096);
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(c, 0, rootOf(c), atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
     if (!reply) return false;
     const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
@@ -62,8 +62,8 @@ void setWindowType(xcb_connection_t* c, xcb_window_t id, bool dock) {
     const bool showsDesktop = wmSupports(c, atom(c, "_NET_SHOWING_DESKTOP"));
     const xcb_atom_t type =
         atom(c, dock && showsDesktop ? "_NET_WM_WINDOW_TYPE_DOCK" : "_NET_WM_WINDOW_TYPE_NORMAL");
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom(c, "_NET_WM_WINDOW_TYPE"),
-                        XCB_ATOM_ATOM, 32, 1, &type);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM,
+                        32, 1, &type);
 }
 
 }  // namespace
