@@ -35,7 +35,7 @@ start_wm() {
         i3) i3 -c "$wm_config" ;;
         icewm) icewm ;;
         fluxbox) fluxbox ;;
-        xfwm4) xfwm4 --compositor=off ;;
+        xfwm4) xfwm4 ;;
         kwin_x11) kwin_x11 ;;
         mutter) mutter --x11 --replace ;;
         *) echo "unknown window manager: $1" >&2; return 1 ;;
