@@ -20,6 +20,18 @@ declare -A packages=(
 common="xvfb xdotool x11-utils imagemagick wmctrl hsetroot tint2 dbus"
 
 # ---- one desktop, run on its display (DISPLAY set) ----------------------------
+blend_of() {  # srgb(r,g,b) under the window -> what opacity 127 of (0,64,127) gives
+    local r g b
+    IFS=, read -r r g b <<<"$(tr -d 'srgb()' <<<"$1")"
+    echo "srgb($(((r * 128 + 127) / 255)),$(((64 * 127 + g * 128 + 127) / 255)),$(((127 * 127 + b * 128 + 127) / 255)))"
+}
+near() {  # two srgb() colours within 3 per channel
+    local a b
+    a=$(tr -d 'srgb()' <<<"$1" | tr , ' ')
+    b=$(tr -d 'srgb()' <<<"$2" | tr , ' ')
+    paste <(tr ' ' '\n' <<<"$a") <(tr ' ' '\n' <<<"$b") | awk '{d=$1-$2; if (d<-3||d>3) bad=1} END {exit bad}'
+}
+
 inside() {
     local desktop=$1
     set -- "$program" "$out"
@@ -50,21 +62,33 @@ inside() {
     place="$place (${starts% })"
 
     read -r x y w h < <(geometry "$id")
-    # Opacity 127 of the background (0,64,127) over the desktop (51,102,153).
-    local blend seen
-    seen=$(pixel $((x + 2)) $((y + 2)))
-    case "$seen" in
-        "srgb(0,64,127)") blend="no compositor" ;;
-        "srgb(2"[4-8]",8"[1-5]",1"[34][0-9]")") blend="ok $seen" ;;
-        *) blend="wrong $seen" ;;
-    esac
+    # Opacity 127 of the background (0,64,127) over what the desktop shows
+    # beside the window (a compositor may draw its own desktop, not the root's).
+    local blend seen under expected
+    # XWayland's root window has no image to read: no pixel, no screenshot.
+    seen=$(pixel $((x + 2)) $((y + 2))) || seen="unreadable"
+    under=$(pixel $((x - 3)) $((y + 2))) || under="srgb(0,0,0)"
+    expected=$(blend_of "$under")
+    if [ "$seen" = unreadable ]; then
+        blend="no screen image to read"
+    elif [ "$seen" = "srgb(0,64,127)" ]; then
+        blend="no compositor"
+    elif near "$seen" "$expected"; then
+        blend="ok $seen"
+    else
+        blend="wrong $seen, expected $expected"
+    fi
 
     local above=no
     xmessage -name talvorin-over -geometry "300x200+$((x - 20))+$((y - 20))" over >/dev/null 2>&1 &
     helpers+=($!)
     over=$(wait_window_class talvorin-over)
     sleep 1
-    has_state "$id" _NET_WM_STATE_ABOVE && stacked_above "$id" "$over" && above=ok
+    # Seen above: the clock's background, not the window's white, where both lie.
+    if has_state "$id" _NET_WM_STATE_ABOVE && [ "$(pixel $((x + 2)) $((y + h - 3)) || echo none)" != "srgb(255,255,255)" ]; then
+        above=ok
+        wm_supports _NET_CLIENT_LIST_STACKING && ! stacked_above "$id" "$over" && above="seen, not in the stacking list"
+    fi
 
     local sticky=no
     { [ "$(property "$id" _NET_WM_DESKTOP)" = 4294967295 ] || has_state "$id" _NET_WM_STATE_STICKY; } &&
@@ -86,7 +110,11 @@ inside() {
         [ "$(map_state "$icon")" = IsViewable ] && tray="ok ($(geometry "$icon" | cut -d' ' -f1,2))"
     done
 
-    screenshot "$desktop.png" >/dev/null
+    if [ "$desktop" = weston ]; then
+        (cd "$out" && timeout 10 weston-screenshooter >/dev/null 2>&1 && mv -f wayland-screenshot-*.png weston.png) || true
+    else
+        screenshot "$desktop.png" >/dev/null
+    fi
     printf '%s|%s|%s|%s|%s|%s|%s\n' "$desktop" "$place" "$above" "$sticky" "$shown" "$tray" "$blend"
 }
 
@@ -94,8 +122,9 @@ inside() {
 on_weston() {
     local runtime log
     runtime=$(mktemp -d)
+    chmod 700 "$runtime"
     log=$runtime/weston.log
-    XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --xwayland \
+    XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --xwayland --debug \
         --socket=talvorin-wayland --width=1280 --height=1024 >"$log" 2>&1 &
     local weston=$!
     local display=""
@@ -107,7 +136,7 @@ on_weston() {
     if [ -z "$display" ]; then
         echo "weston|no XWayland display ($(tail -n1 "$log"))|-|-|-|-|-"
     else
-        DISPLAY=$display XDG_RUNTIME_DIR=$runtime "$0" --inside weston || echo "weston|failed|-|-|-|-|-"
+        DISPLAY=$display XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=talvorin-wayland "$0" --inside weston || echo "weston|failed|-|-|-|-|-"
     fi
     kill "$weston" 2>/dev/null || true
     wait "$weston" 2>/dev/null || true

@@ -8,6 +8,7 @@
 #include "base/Twips.h"
 #include "clock/frmMainDesign.h"
 #include "platform/ControlGeometry.h"
+#include "platform/FramePlacement.h"
 #include "platform/MessageBoxStyle.h"
 #include "platform/Runtime.h"
 #include "platform/TickSchedule.h"
@@ -63,6 +64,38 @@ TEST(ControlGeometry, ClicksLandOnTheTopmostLabelOrTheSurface) {
                                     144);
     EXPECT_EQ(day.left, 12);
     EXPECT_EQ(day.width, 314);  // 313.5 rounds away from zero
+}
+
+// A window asked at (200, 100), then read back and put back: the place read
+// is the outer frame's, and putting it back asks what gives that frame again.
+TEST(FramePlacement, WhatIsReadIsWhereTheFrameStandsAndComesBack) {
+    const struct {
+        const char* wm;
+        PixelPoint given;  // the client area after the map
+        std::optional<FrameInset> published;
+        PixelPoint outer;  // read back
+        PixelPoint shift;  // what the manager adds to a place asked, once mapped
+    } rows[] = {
+        {"frame where asked, none published", {202, 120}, std::nullopt, {200, 100}, {2, 20}},
+        {"frame where asked, published", {204, 124}, FrameInset{4, 24}, {200, 100}, {4, 24}},
+        {"client where asked, published", {200, 100}, FrameInset{4, 24}, {196, 76}, {0, 0}},
+        {"no frame", {200, 100}, FrameInset{0, 0}, {200, 100}, {0, 0}},
+        {"no frame, kept on the screen", {900, 700}, FrameInset{0, 0}, {900, 700}, {0, 0}},
+    };
+    for (const auto& row : rows) {
+        FramePlacement placement;
+        const PixelPoint asked = placement.askFor({200, 100});
+        EXPECT_EQ(asked.x, 200) << row.wm;  // nothing learnt yet
+        placement.learn(row.given, row.published);
+        const PixelPoint outer = placement.outerOf(row.given);
+        EXPECT_EQ(outer.x, row.outer.x) << row.wm;
+        EXPECT_EQ(outer.y, row.outer.y) << row.wm;
+        // Put back where it was read, the client lands where it stood.
+        const PixelPoint again = placement.askFor(outer);
+        const PixelPoint client{again.x + row.shift.x, again.y + row.shift.y};
+        EXPECT_EQ(client.x, row.given.x) << row.wm;
+        EXPECT_EQ(client.y, row.given.y) << row.wm;
+    }
 }
 
 TEST(TickSchedule, FiresJustAfterTheNextWallClockSecond) {
