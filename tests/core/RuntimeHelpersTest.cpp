@@ -95,6 +95,11 @@ TEST(FramePlacement, WhatIsReadIsWhereTheFrameStandsAndComesBack) {
         const PixelPoint client{again.x + row.shift.x, again.y + row.shift.y};
         EXPECT_EQ(client.x, row.given.x) << row.wm;
         EXPECT_EQ(client.y, row.given.y) << row.wm;
+        // A manager that puts the client area where a later move asks (i3).
+        placement.observe(again, again);
+        const PixelPoint moved = placement.askFor(outer);
+        EXPECT_EQ(moved.x, row.given.x) << row.wm;
+        EXPECT_EQ(moved.y, row.given.y) << row.wm;
     }
 }
 

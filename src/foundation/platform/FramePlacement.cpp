@@ -22,6 +22,11 @@ PixelPoint FramePlacement::askFor(PixelPoint outer) {
     return {outer.x + frame_.left - shift_.left, outer.y + frame_.top - shift_.top};
 }
 
+void FramePlacement::observe(PixelPoint request, PixelPoint client) {
+    const FrameInset shift{client.x - request.x, client.y - request.y};
+    if (learnt_ && plausible(shift)) shift_ = shift;
+}
+
 void FramePlacement::learn(PixelPoint client, std::optional<FrameInset> published) {
     learnt_ = true;
     // A window placed by the window manager alone tells nothing either.

@@ -29,6 +29,10 @@ class FramePlacement {
     // is the frame the window manager says it drew, when it says so.
     void learn(PixelPoint client, std::optional<FrameInset> published);
     bool learnt() const { return learnt_; }
+    // A move asked of the mapped window was carried out, the client area now
+    // at `client`: some managers treat such a move unlike the first place
+    // (i3 frames the first place asked, but puts the client area at a later one).
+    void observe(PixelPoint request, PixelPoint client);
     // The outer top-left of a client area standing at `client`.
     PixelPoint outerOf(PixelPoint client) const;
 

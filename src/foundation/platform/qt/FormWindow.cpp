@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <chrono>
 #include <cmath>
 #include <utility>
 
@@ -27,6 +28,8 @@ Qt::WindowFlags flagsFor(FormFrame frame) {
 }
 
 constexpr double kDesignFontPoints = 8.0;
+// A window manager answers a move within this, as a user sees it.
+constexpr std::chrono::milliseconds kMoveAnswered{250};
 // Metric-compatible with the Windows sans-serif faces the designs were laid
 // out in; the usual Linux default (DejaVu Sans) is wider and clips captions.
 constexpr const char* kDesignFontFamily = "Liberation Sans";
@@ -153,11 +156,22 @@ PixelPoint FormWindow::outerTopLeft() {
     if (!placement_.learnt() && native && native->isExposed())
         placement_.learn({geometry().x(), geometry().y()}, x11FrameExtents(*this));
     if (!placement_.learnt()) return {pos().x(), pos().y()};
-    return placement_.outerOf({geometry().x(), geometry().y()});
+    const PixelPoint client{geometry().x(), geometry().y()};
+    // The last move is looked at once it has surely been answered: during a
+    // drag several are on their way, and one answered is no answer to the last.
+    if (pendingMove_ && std::chrono::steady_clock::now() - pendingMove_->since > kMoveAnswered) {
+        if (client.x != pendingMove_->from.x || client.y != pendingMove_->from.y)
+            placement_.observe(pendingMove_->request, client);
+        pendingMove_.reset();
+    }
+    return placement_.outerOf(client);
 }
 
 void FormWindow::placeOuter(PixelPoint outer) {
     const PixelPoint at = placement_.askFor(outer);
+    const PixelPoint client{geometry().x(), geometry().y()};
+    if (placement_.learnt() && isVisible() && (at.x != client.x || at.y != client.y))
+        pendingMove_ = PendingMove{client, at, std::chrono::steady_clock::now()};
     move(at.x, at.y);
 }
 

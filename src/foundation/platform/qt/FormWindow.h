@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QWidget>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -76,6 +77,12 @@ class FormWindow final : public QWidget {
     std::optional<uint32_t> colorKey_;
     bool staysOnTop_ = false;
     FramePlacement placement_;
+    struct PendingMove {
+        PixelPoint from;     // the client area's place when it was asked
+        PixelPoint request;  // what was handed to the window system
+        std::chrono::steady_clock::time_point since;
+    };
+    std::optional<PendingMove> pendingMove_;
 };
 
 }  // namespace talvorin
