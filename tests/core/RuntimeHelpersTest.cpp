@@ -66,40 +66,72 @@ TEST(ControlGeometry, ClicksLandOnTheTopmostLabelOrTheSurface) {
     EXPECT_EQ(day.width, 314);  // 313.5 rounds away from zero
 }
 
-// A window asked at (200, 100), then read back and put back: the place read
-// is the outer frame's, and putting it back asks what gives that frame again.
+// A window mapped at (200, 100), read back, then mapped or moved back there:
+// the place read is the outer frame's, and each way back asks what gives
+// that frame again, at once, or once a move has been seen done.
 TEST(FramePlacement, WhatIsReadIsWhereTheFrameStandsAndComesBack) {
     const struct {
         const char* wm;
         PixelPoint given;  // the client area after the map
         std::optional<FrameInset> published;
-        PixelPoint outer;  // read back
-        PixelPoint shift;  // what the manager adds to a place asked, once mapped
+        PixelPoint outer;      // read back
+        PixelPoint mapShift;   // what the manager adds to a place a map asks
+        PixelPoint moveShift;  // and to a place a move asks
+        bool firstMoveRight;
     } rows[] = {
-        {"frame where asked, none published", {202, 120}, std::nullopt, {200, 100}, {2, 20}},
-        {"frame where asked, published", {204, 124}, FrameInset{4, 24}, {200, 100}, {4, 24}},
-        {"client where asked, published", {200, 100}, FrameInset{4, 24}, {196, 76}, {0, 0}},
-        {"no frame", {200, 100}, FrameInset{0, 0}, {200, 100}, {0, 0}},
-        {"no frame, kept on the screen", {900, 700}, FrameInset{0, 0}, {900, 700}, {0, 0}},
+        {"i3", {202, 120}, std::nullopt, {200, 100}, {2, 20}, {0, 0}, true},
+        {"frame where asked, none published",
+         {202, 120},
+         std::nullopt,
+         {200, 100},
+         {2, 20},
+         {2, 20},
+         false},
+        {"frame where asked, published",
+         {204, 124},
+         FrameInset{4, 24},
+         {200, 100},
+         {4, 24},
+         {4, 24},
+         true},
+        {"client where asked, published",
+         {200, 100},
+         FrameInset{4, 24},
+         {196, 76},
+         {0, 0},
+         {0, 0},
+         true},
+        {"no frame", {200, 100}, FrameInset{0, 0}, {200, 100}, {0, 0}, {0, 0}, true},
+        {"no frame, kept on the screen",
+         {900, 700},
+         FrameInset{0, 0},
+         {900, 700},
+         {0, 0},
+         {0, 0},
+         true},
+    };
+    const auto lands = [](PixelPoint request, PixelPoint shift) {
+        return PixelPoint{request.x + shift.x, request.y + shift.y};
     };
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.wm);
         FramePlacement placement;
-        const PixelPoint asked = placement.askFor({200, 100});
-        EXPECT_EQ(asked.x, 200) << row.wm;  // nothing learnt yet
+        const PixelPoint asked = placement.askFor({200, 100}, Ask::Map);
+        EXPECT_EQ(asked.x, 200);  // nothing learnt yet
         placement.learn(row.given, row.published);
         const PixelPoint outer = placement.outerOf(row.given);
-        EXPECT_EQ(outer.x, row.outer.x) << row.wm;
-        EXPECT_EQ(outer.y, row.outer.y) << row.wm;
-        // Put back where it was read, the client lands where it stood.
-        const PixelPoint again = placement.askFor(outer);
-        const PixelPoint client{again.x + row.shift.x, again.y + row.shift.y};
-        EXPECT_EQ(client.x, row.given.x) << row.wm;
-        EXPECT_EQ(client.y, row.given.y) << row.wm;
-        // A manager that puts the client area where a later move asks (i3).
-        placement.observe(again, again);
-        const PixelPoint moved = placement.askFor(outer);
-        EXPECT_EQ(moved.x, row.given.x) << row.wm;
-        EXPECT_EQ(moved.y, row.given.y) << row.wm;
+        EXPECT_EQ(outer.x, row.outer.x);
+        EXPECT_EQ(outer.y, row.outer.y);
+        const PixelPoint mapped = lands(placement.askFor(outer, Ask::Map), row.mapShift);
+        EXPECT_EQ(mapped.x, row.given.x);
+        EXPECT_EQ(mapped.y, row.given.y);
+        const PixelPoint request = placement.askFor(outer, Ask::Move);
+        const PixelPoint moved = lands(request, row.moveShift);
+        EXPECT_EQ(moved.x == row.given.x && moved.y == row.given.y, row.firstMoveRight);
+        placement.observe(request, moved);
+        const PixelPoint again = lands(placement.askFor(outer, Ask::Move), row.moveShift);
+        EXPECT_EQ(again.x, row.given.x);
+        EXPECT_EQ(again.y, row.given.y);
     }
 }
 

@@ -16,15 +16,16 @@ bool plausible(FrameInset inset) {
 
 }  // namespace
 
-PixelPoint FramePlacement::askFor(PixelPoint outer) {
+PixelPoint FramePlacement::askFor(PixelPoint outer, Ask ask) {
     asked_ = outer;
     if (!learnt_) return outer;
-    return {outer.x + frame_.left - shift_.left, outer.y + frame_.top - shift_.top};
+    const FrameInset shift = ask == Ask::Map ? mapShift_ : moveShift_;
+    return {outer.x + frame_.left - shift.left, outer.y + frame_.top - shift.top};
 }
 
 void FramePlacement::observe(PixelPoint request, PixelPoint client) {
     const FrameInset shift{client.x - request.x, client.y - request.y};
-    if (learnt_ && plausible(shift)) shift_ = shift;
+    if (learnt_ && plausible(shift)) moveShift_ = shift;
 }
 
 void FramePlacement::learn(PixelPoint client, std::optional<FrameInset> published) {
@@ -32,9 +33,13 @@ void FramePlacement::learn(PixelPoint client, std::optional<FrameInset> publishe
     // A window placed by the window manager alone tells nothing either.
     const FrameInset shift =
         asked_ ? FrameInset{client.x - asked_->x, client.y - asked_->y} : FrameInset{};
-    shift_ = plausible(shift) ? shift : FrameInset{};
-    // A window manager that publishes nothing put the frame where it was asked.
-    frame_ = published && plausible(*published) ? *published : shift_;
+    mapShift_ = plausible(shift) ? shift : FrameInset{};
+    const bool framePublished = published && plausible(*published);
+    // A manager that publishes its frame moves windows as it maps them; one
+    // that publishes nothing put the frame where the map asked, and a move is
+    // taken to put the client area where asked until one is seen done.
+    frame_ = framePublished ? *published : mapShift_;
+    moveShift_ = framePublished ? mapShift_ : FrameInset{};
 }
 
 PixelPoint FramePlacement::outerOf(PixelPoint client) const {

@@ -154,9 +154,9 @@ PixelPoint FormWindow::outerTopLeft() {
     const QWindow* native = windowHandle();
     // Learnt once the window manager has placed the mapped window.
     if (!placement_.learnt() && native && native->isExposed())
-        placement_.learn({geometry().x(), geometry().y()}, x11FrameExtents(*this));
+        placement_.learn(clientTopLeft(), x11FrameExtents(*this));
     if (!placement_.learnt()) return {pos().x(), pos().y()};
-    const PixelPoint client{geometry().x(), geometry().y()};
+    const PixelPoint client = clientTopLeft();
     // The last move is looked at once it has surely been answered: during a
     // drag several are on their way, and one answered is no answer to the last.
     if (pendingMove_ && std::chrono::steady_clock::now() - pendingMove_->since > kMoveAnswered) {
@@ -167,9 +167,16 @@ PixelPoint FormWindow::outerTopLeft() {
     return placement_.outerOf(client);
 }
 
+PixelPoint FormWindow::clientTopLeft() {
+    // A hidden window stands where it was asked to, for Qt and for us.
+    if (isVisible())
+        if (const auto onScreen = x11ClientTopLeft(*this)) return *onScreen;
+    return {geometry().x(), geometry().y()};
+}
+
 void FormWindow::placeOuter(PixelPoint outer) {
-    const PixelPoint at = placement_.askFor(outer);
-    const PixelPoint client{geometry().x(), geometry().y()};
+    const PixelPoint at = placement_.askFor(outer, isVisible() ? Ask::Move : Ask::Map);
+    const PixelPoint client = clientTopLeft();
     if (placement_.learnt() && isVisible() && (at.x != client.x || at.y != client.y))
         pendingMove_ = PendingMove{client, at, std::chrono::steady_clock::now()};
     move(at.x, at.y);

@@ -69,6 +69,7 @@ class FormWindow final : public QWidget {
     // The background is the key's colour: only the controls are drawn.
     bool keyCutsBackground() const;
     PointerEvent pointerEvent(const QMouseEvent& event);
+    PixelPoint clientTopLeft();
 
     const FormDesign& design_;
     EventSink sink_;

@@ -10,9 +10,30 @@
 
 namespace talvorin {
 
-std::optional<FrameInset> x11FrameExtents(QWidget& window) {
+namespace {
+
+xcb_connection_t* connection() {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+}  // namespace
+
+std::optional<PixelPoint> x11ClientTopLeft(QWidget& window) {
+    xcb_connection_t* c = connection();
+    if (!c) return std::nullopt;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> reply(
+        xcb_translate_coordinates_reply(
+            c, xcb_translate_coordinates(c, static_cast<xcb_window_t>(window.winId()), root, 0, 0),
+            nullptr),
+        &std::free);
+    if (!reply) return std::nullopt;
+    return PixelPoint{reply->dst_x, reply->dst_y};
+}
+
+std::optional<FrameInset> x11FrameExtents(QWidget& window) {
+    xcb_connection_t* c = connection();
     if (!c) return std::nullopt;
     constexpr std::string_view name = "_NET_FRAME_EXTENTS";
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
