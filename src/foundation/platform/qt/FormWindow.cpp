@@ -157,11 +157,15 @@ PixelPoint FormWindow::outerTopLeft() {
         placement_.learn(clientTopLeft(), x11FrameExtents(*this));
     if (!placement_.learnt()) return {pos().x(), pos().y()};
     const PixelPoint client = clientTopLeft();
-    // The last move is looked at once it has surely been answered: during a
-    // drag several are on their way, and one answered is no answer to the last.
-    if (pendingMove_ && std::chrono::steady_clock::now() - pendingMove_->since > kMoveAnswered) {
-        if (client.x != pendingMove_->from.x || client.y != pendingMove_->from.y)
-            placement_.observe(pendingMove_->request, client);
+    if (!pendingMove_) return placement_.outerOf(client);
+    const bool answered = client.x != pendingMove_->from.x || client.y != pendingMove_->from.y;
+    const bool settled = std::chrono::steady_clock::now() - pendingMove_->since > kMoveAnswered;
+    // A move on its way counts as done: the next one starts from its place.
+    if (!answered && !settled) return pendingMove_->outer;
+    // Looked at once surely answered: during a drag several are on their way,
+    // and one answered is no answer to the last. Unanswered, it was refused.
+    if (settled) {
+        if (answered) placement_.observe(pendingMove_->request, client);
         pendingMove_.reset();
     }
     return placement_.outerOf(client);
@@ -178,7 +182,7 @@ void FormWindow::placeOuter(PixelPoint outer) {
     const PixelPoint at = placement_.askFor(outer, isVisible() ? Ask::Move : Ask::Map);
     const PixelPoint client = clientTopLeft();
     if (placement_.learnt() && isVisible() && (at.x != client.x || at.y != client.y))
-        pendingMove_ = PendingMove{client, at, std::chrono::steady_clock::now()};
+        pendingMove_ = PendingMove{client, at, outer, std::chrono::steady_clock::now()};
     move(at.x, at.y);
 }
 

@@ -81,6 +81,7 @@ class FormWindow final : public QWidget {
     struct PendingMove {
         PixelPoint from;     // the client area's place when it was asked
         PixelPoint request;  // what was handed to the window system
+        PixelPoint outer;    // the outer place it asks for
         std::chrono::steady_clock::time_point since;
     };
     std::optional<PendingMove> pendingMove_;
