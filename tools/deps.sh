@@ -24,6 +24,7 @@ test=(
     wine wine64 locales                             # the Windows program, run under Wine
     trayer                                          # an XEmbed notification area for the tray tests
     xterm picom                                     # a window under the clock, a compositor for its blend
+    i3-wm wmctrl hsetroot                           # a framing window manager, show desktop, a desktop colour
     at-spi2-core python3-pyatspi dbus               # the accessibility tree, read as a screen reader does
     clang libclang-rt-14-dev                        # libFuzzer, for the fuzzing smoke run
 )

@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "program/CommandLine.h"
+#include "program/DisplayChoice.h"
 #include "program/InstanceKey.h"
 
 namespace talvorin::testing {
@@ -55,6 +56,28 @@ TEST(CommandLine, ArgumentsDecideTheActionTheStatusAndTheOutput) {
             EXPECT_EQ(d.err, "");
         else
             EXPECT_EQ(d.err, row.errStart + usage);
+    }
+}
+
+TEST(CommandLine, AnOpenX11DisplayWinsAndEveryOtherRouteSaysWhy) {
+    const std::string wayland = "talvorin: pas d'affichage X11, l'horloge s'ouvre sous Wayland";
+    const struct {
+        DisplayEnvironment env;
+        std::string platform;
+        std::string errStart;
+    } rows[] = {
+        {{"", ":0", true, true}, "xcb", ""},
+        {{"xcb", ":0", true, false}, "xcb", ""},
+        {{"wayland", ":0", true, true}, "xcb", "talvorin: QT_QPA_PLATFORM=wayland not followed"},
+        {{"wayland", "", false, true}, "wayland", wayland},
+        {{"", "", false, true}, "wayland", wayland},
+        {{"wayland", ":9", false, false}, "", noDisplayLine(":9")},
+    };
+    for (const auto& row : rows) {
+        const DisplayChoice choice = chooseDisplay(row.env);
+        EXPECT_EQ(choice.platform, row.platform) << row.env.requestedPlatform;
+        EXPECT_TRUE(choice.err.starts_with(row.errStart)) << choice.err;
+        EXPECT_EQ(choice.err.empty(), row.errStart.empty()) << choice.err;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "base/Twips.h"
 #include "clock/frmMainDesign.h"
 #include "platform/ControlGeometry.h"
+#include "platform/FramePlacement.h"
 #include "platform/MessageBoxStyle.h"
 #include "platform/Runtime.h"
 #include "platform/TickSchedule.h"
@@ -64,6 +65,75 @@ TEST(ControlGeometry, ClicksLandOnTheTopmostLabelOrTheSurface) {
                                     144);
     EXPECT_EQ(day.left, 12);
     EXPECT_EQ(day.width, 314);  // 313.5 rounds away from zero
+}
+
+// A window mapped at (200, 100), read back, then mapped or moved back there:
+// the place read is the outer frame's, and each way back asks what gives
+// that frame again, at once, or once a move has been seen done.
+TEST(FramePlacement, WhatIsReadIsWhereTheFrameStandsAndComesBack) {
+    const struct {
+        const char* wm;
+        PixelPoint given;  // the client area after the map
+        std::optional<FrameInset> published;
+        PixelPoint outer;      // read back
+        PixelPoint mapShift;   // what the manager adds to a place a map asks
+        PixelPoint moveShift;  // and to a place a move asks
+        bool firstMoveRight;
+    } rows[] = {
+        {"i3", {202, 120}, std::nullopt, {200, 100}, {2, 20}, {0, 0}, true},
+        {"frame where asked, none published",
+         {202, 120},
+         std::nullopt,
+         {200, 100},
+         {2, 20},
+         {2, 20},
+         false},
+        {"frame where asked, published",
+         {204, 124},
+         FrameInset{4, 24},
+         {200, 100},
+         {4, 24},
+         {4, 24},
+         true},
+        {"client where asked, published",
+         {200, 100},
+         FrameInset{4, 24},
+         {196, 76},
+         {0, 0},
+         {0, 0},
+         true},
+        {"no frame", {200, 100}, FrameInset{0, 0}, {200, 100}, {0, 0}, {0, 0}, true},
+        {"no frame, kept on the screen",
+         {900, 700},
+         FrameInset{0, 0},
+         {900, 700},
+         {0, 0},
+         {0, 0},
+         true},
+    };
+    const auto lands = [](PixelPoint request, PixelPoint shift) {
+        return PixelPoint{request.x + shift.x, request.y + shift.y};
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.wm);
+        FramePlacement placement;
+        const PixelPoint asked = placement.askFor({200, 100}, Ask::Map);
+        EXPECT_EQ(asked.x, 200);  // nothing learnt yet
+        placement.learn(row.given, row.published);
+        const PixelPoint outer = placement.outerOf(row.given);
+        EXPECT_EQ(outer.x, row.outer.x);
+        EXPECT_EQ(outer.y, row.outer.y);
+        const PixelPoint mapped = lands(placement.askFor(outer, Ask::Map), row.mapShift);
+        EXPECT_EQ(mapped.x, row.given.x);
+        EXPECT_EQ(mapped.y, row.given.y);
+        const PixelPoint request = placement.askFor(outer, Ask::Move);
+        const PixelPoint moved = lands(request, row.moveShift);
+        EXPECT_EQ(moved.x == row.given.x && moved.y == row.given.y, row.firstMoveRight);
+        placement.observe(request, moved);
+        const PixelPoint again = lands(placement.askFor(outer, Ask::Move), row.moveShift);
+        EXPECT_EQ(again.x, row.given.x);
+        EXPECT_EQ(again.y, row.given.y);
+    }
 }
 
 TEST(TickSchedule, FiresJustAfterTheNextWallClockSecond) {

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "platform/qt/QtRuntime.h"
+#include "platform/qt/WaylandDisplay.h"
 #include "platform/qt/X11Display.h"
 #include "program/CommandLine.h"
+#include "program/DisplayChoice.h"
 #include "program/Program.h"
 
 namespace {
@@ -17,6 +19,12 @@ namespace {
 // Linux arguments are the bytes the user typed, UTF-8 in any usual locale.
 std::vector<std::string> arguments(int argc, char* argv[]) {
     return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+talvorin::DisplayEnvironment displayEnvironment() {
+    const char* display = std::getenv("DISPLAY");
+    return {qEnvironmentVariable("QT_QPA_PLATFORM").toStdString(), display ? display : "",
+            talvorin::x11DisplayOpens(), talvorin::waylandDisplayReachable()};
 }
 
 }  // namespace
@@ -30,15 +38,11 @@ int main(int argc, char* argv[]) {
         return command.exitCode;
     }
 
-    // The clock restores its own position, which Wayland does not let a
-    // client do: it runs on X11, through XWayland on a Wayland desktop.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
-    // Qt aborts when it cannot open its display; say why in one line instead.
-    if (qgetenv("QT_QPA_PLATFORM") == "xcb" && !talvorin::x11DisplayOpens()) {
-        const char* display = std::getenv("DISPLAY");
-        std::fputs(talvorin::noDisplayLine(display ? display : "").c_str(), stderr);
-        return 1;
-    }
+    // Chosen before Qt starts: Qt aborts when it cannot open its display.
+    const talvorin::DisplayChoice display = talvorin::chooseDisplay(displayEnvironment());
+    std::fputs(display.err.c_str(), stderr);
+    if (display.platform.empty()) return 1;
+    qputenv("QT_QPA_PLATFORM", display.platform.c_str());
     QApplication app(argc, argv);
     // The clock is hidden while its prompt is open; only the prompt's "Oui" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -8,11 +8,14 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <chrono>
 #include <cmath>
 #include <utility>
 
 #include "platform/qt/Colors.h"
 #include "platform/qt/FormAccessibility.h"
+#include "platform/qt/KeyShape.h"
+#include "platform/qt/X11FrameExtents.h"
 #include "platform/qt/X11WindowStates.h"
 
 namespace talvorin {
@@ -25,6 +28,8 @@ Qt::WindowFlags flagsFor(FormFrame frame) {
 }
 
 constexpr double kDesignFontPoints = 8.0;
+// A window manager answers a move within this, as a user sees it.
+constexpr std::chrono::milliseconds kMoveAnswered{250};
 // Metric-compatible with the Windows sans-serif faces the designs were laid
 // out in; the usual Linux default (DejaVu Sans) is wider and clips captions.
 constexpr const char* kDesignFontFamily = "Liberation Sans";
@@ -92,6 +97,7 @@ void FormWindow::deliverTimer(const std::string& timer) {
     // Unmanaged, the window is stacked by nobody else.
     if (passThrough_ && staysOnTop_ && isVisible()) raise();
     sink_.deliver([&](FormEvents& e) { e.onTimer(timer); });
+    followKeyShape(*this, keyCutsBackground());
 }
 
 void FormWindow::deliverDisplayChanged() {
@@ -106,11 +112,13 @@ double FormWindow::dpi() const {
 void FormWindow::setBackColor(uint32_t rgb) {
     backColor_ = rgb;
     update();
+    followKeyShape(*this, keyCutsBackground());
 }
 
 void FormWindow::setColorKey(std::optional<uint32_t> key) {
     colorKey_ = key;
     update();
+    followKeyShape(*this, keyCutsBackground());
 }
 
 void FormWindow::setStaysOnTop(bool on) {
@@ -120,6 +128,9 @@ void FormWindow::setStaysOnTop(bool on) {
 }
 
 void FormWindow::prepareToMap() {
+    // Mapped again, the window is placed anew by the window manager, from
+    // the place asked for: the frame must come back where it stood.
+    if (placement_.learnt()) placeOuter(outerTopLeft());
     setStatesBeforeMap(*this, staysOnTop_, design_.frame == FormFrame::None);
 }
 
@@ -149,20 +160,63 @@ void FormWindow::leaveEvent(QEvent*) {
     sink_.deliver([](FormEvents& events) { events.onPointerOver(false); });
 }
 
+bool FormWindow::keyCutsBackground() const {
+    return colorKey_ && *colorKey_ == backColor_;
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    setTypeBeforeMap(*this, staysOnTop_ && design_.frame == FormFrame::None);
+    followKeyShape(*this, keyCutsBackground());
+}
+
 void FormWindow::paintEvent(QPaintEvent*) {
     // Under a colour key equal to the background only the controls are drawn;
     // the translucent backing store is already clear.
-    if (colorKey_ && *colorKey_ == backColor_) return;
+    if (keyCutsBackground()) return;
     QPainter painter(this);
     painter.fillRect(rect(), colorFromPacked(backColor_));
 }
 
-PointerEvent FormWindow::pointerEvent(const QMouseEvent& event) const {
+PixelPoint FormWindow::outerTopLeft() {
+    const QWindow* native = windowHandle();
+    // Learnt once the window manager has placed the mapped window.
+    if (!placement_.learnt() && native && native->isExposed())
+        placement_.learn(clientTopLeft(), x11FrameExtents(*this));
+    if (!placement_.learnt()) return {pos().x(), pos().y()};
+    const PixelPoint client = clientTopLeft();
+    if (!pendingMove_) return placement_.outerOf(client);
+    const bool answered = client.x != pendingMove_->from.x || client.y != pendingMove_->from.y;
+    const bool settled = std::chrono::steady_clock::now() - pendingMove_->since > kMoveAnswered;
+    // A move on its way counts as done: the next one starts from its place.
+    if (!answered && !settled) return pendingMove_->outer;
+    // Looked at once surely answered: during a drag several are on their way,
+    // and one answered is no answer to the last. Unanswered, it was refused.
+    if (settled) {
+        if (answered) placement_.observe(pendingMove_->request, client);
+        pendingMove_.reset();
+    }
+    return placement_.outerOf(client);
+}
+
+PixelPoint FormWindow::clientTopLeft() {
+    // A hidden window stands where it was asked to, for Qt and for us.
+    if (isVisible())
+        if (const auto onScreen = x11ClientTopLeft(*this)) return *onScreen;
+    return {geometry().x(), geometry().y()};
+}
+
+void FormWindow::placeOuter(PixelPoint outer) {
+    const PixelPoint at = placement_.askFor(outer, isVisible() ? Ask::Move : Ask::Map);
+    const PixelPoint client = clientTopLeft();
+    if (placement_.learnt() && isVisible() && (at.x != client.x || at.y != client.y))
+        pendingMove_ = PendingMove{client, at, outer, std::chrono::steady_clock::now()};
+    move(at.x, at.y);
+}
+
+PointerEvent FormWindow::pointerEvent(const QMouseEvent& event) {
     const PixelPoint client = pixel(event.position());
-    return PointerEvent{pixel(event.globalPosition()),
-                        client,
-                        {pos().x(), pos().y()},
-                        dpi(),
+    return PointerEvent{pixel(event.globalPosition()), client, outerTopLeft(), dpi(),
                         rect().contains(client.x, client.y)};
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QWidget>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "platform/Design.h"
 #include "platform/EventSink.h"
 #include "platform/Form.h"
+#include "platform/FramePlacement.h"
 #include "platform/User32.h"
 
 namespace talvorin {
@@ -47,6 +49,10 @@ class FormWindow final : public QWidget {
     // The window manager's "above" state; the window is not re-created.
     bool staysOnTop() const { return staysOnTop_; }
     void setStaysOnTop(bool on);
+    // The outer frame's top-left as the user sees it, and a move that puts
+    // it there, whatever the window manager does with the place asked.
+    PixelPoint outerTopLeft();
+    void placeOuter(PixelPoint outer);
     // Window-manager states that must be on the window before it is mapped.
     void prepareToMap();
     // Every pointer event goes to the window below. The window manager's
@@ -56,6 +62,7 @@ class FormWindow final : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -65,7 +72,10 @@ class FormWindow final : public QWidget {
     void leaveEvent(QEvent* event) override;
 
   private:
-    PointerEvent pointerEvent(const QMouseEvent& event) const;
+    // The background is the key's colour: only the controls are drawn.
+    bool keyCutsBackground() const;
+    PointerEvent pointerEvent(const QMouseEvent& event);
+    PixelPoint clientTopLeft();
 
     const FormDesign& design_;
     EventSink sink_;
@@ -74,6 +84,14 @@ class FormWindow final : public QWidget {
     std::optional<uint32_t> colorKey_;
     bool staysOnTop_ = false;
     bool passThrough_ = false;
+    FramePlacement placement_;
+    struct PendingMove {
+        PixelPoint from;     // the client area's place when it was asked
+        PixelPoint request;  // what was handed to the window system
+        PixelPoint outer;    // the outer place it asks for
+        std::chrono::steady_clock::time_point since;
+    };
+    std::optional<PendingMove> pendingMove_;
 };
 
 }  // namespace talvorin

@@ -80,31 +80,31 @@ Hwnd QtForm::hWnd() const {
     return alive().handle();
 }
 
-// For a top-level widget pos() is the outer frame's place on the screen, as
-// the window system last reported it. Positions go through the primary
-// screen's DPI whatever screen the window is on, so they mean the same place
-// on every screen.
+// Positions go through the primary screen's DPI whatever screen the window
+// is on, so they mean the same place on every screen.
 double QtForm::top() const {
-    return top_.twipsAt(alive().pos().y(), primaryScreenDpi());
+    return top_.twipsAt(alive().outerTopLeft().y, primaryScreenDpi());
 }
 
 double QtForm::left() const {
-    return left_.twipsAt(alive().pos().x(), primaryScreenDpi());
+    return left_.twipsAt(alive().outerTopLeft().x, primaryScreenDpi());
 }
 
 void QtForm::setTop(double twips) {
     FormWindow& w = alive();
-    w.move(w.pos().x(), top_.place(twips, primaryScreenDpi()));
+    w.placeOuter({w.outerTopLeft().x, top_.place(twips, primaryScreenDpi())});
 }
 
 void QtForm::setLeft(double twips) {
     FormWindow& w = alive();
-    w.move(left_.place(twips, primaryScreenDpi()), w.pos().y());
+    w.placeOuter({left_.place(twips, primaryScreenDpi()), w.outerTopLeft().y});
 }
 
 PixelRect QtForm::frame() const {
-    const QRect r = alive().frameGeometry();
-    return PixelRect{r.x(), r.y(), r.width(), r.height()};
+    FormWindow& w = alive();
+    const QRect r = w.frameGeometry();
+    const PixelPoint at = w.outerTopLeft();
+    return PixelRect{at.x, at.y, r.width(), r.height()};
 }
 
 // The core sets outer sizes; the frame's share is known once the window has
@@ -122,7 +122,7 @@ void QtForm::setHeight(double twips) {
 }
 
 void QtForm::dragTo(PixelPoint topLeft) {
-    alive().move(windowSystemCoordinate(topLeft.x), windowSystemCoordinate(topLeft.y));
+    alive().placeOuter({windowSystemCoordinate(topLeft.x), windowSystemCoordinate(topLeft.y)});
 }
 
 void QtForm::show() {

@@ -40,6 +40,32 @@ xcb_window_t rootOf(xcb_connection_t* c) {
     return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
 }
 
+bool wmSupports(xcb_connection_t* c, xcb_atom_t wanted) {
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(c, 0, rootOf(c), atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
+    if (!reply) return false;
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+    const int count = xcb_get_property_value_length(reply) / static_cast<int>(sizeof(xcb_atom_t));
+    bool found = false;
+    for (int i = 0; i < count && !found; ++i) found = atoms[i] == wanted;
+    std::free(reply);
+    return found;
+}
+
+// "Show desktop" hides every normal window, a clock meant to stay in view
+// with them; window managers leave docks (panels, desktop widgets) in view.
+// A clock above the others on every workspace is a dock in all but name, so
+// it says so where the window manager has a "show desktop" at all: the
+// others may treat docks as bars of their own (i3 tiles them at an edge).
+void setWindowType(xcb_connection_t* c, xcb_window_t id, bool dock) {
+    const bool showsDesktop = wmSupports(c, atom(c, "_NET_SHOWING_DESKTOP"));
+    const xcb_atom_t type =
+        atom(c, dock && showsDesktop ? "_NET_WM_WINDOW_TYPE_DOCK" : "_NET_WM_WINDOW_TYPE_NORMAL");
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM,
+                        32, 1, &type);
+}
+
 }  // namespace
 
 void setStatesBeforeMap(QWidget& window, bool above, bool desktopAccessory) {
@@ -58,6 +84,13 @@ void setStatesBeforeMap(QWidget& window, bool above, bool desktopAccessory) {
     // Qt adds its own states to this list when it maps the window.
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
                         static_cast<uint32_t>(states.size()), states.data());
+    xcb_flush(c);
+}
+
+void setTypeBeforeMap(QWidget& window, bool dock) {
+    xcb_connection_t* c = connection();
+    if (!c) return;
+    setWindowType(c, static_cast<xcb_window_t>(window.winId()), dock);
     xcb_flush(c);
 }
 

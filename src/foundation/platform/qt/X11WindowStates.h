@@ -17,5 +17,9 @@ namespace talvorin {
 // Both do nothing off X11 (the offscreen platform of the tests, for instance).
 void setStatesBeforeMap(QWidget& window, bool above, bool desktopAccessory);
 void requestAbove(QWidget& window, bool above);
+// A window that is to stay in view when the user shows the desktop; Qt
+// writes the window's type as it shows it, so this comes after, just before
+// the map (from the show event).
+void setTypeBeforeMap(QWidget& window, bool dock);
 
 }  // namespace talvorin
