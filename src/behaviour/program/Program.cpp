@@ -14,7 +14,8 @@ Program::~Program() = default;
 
 bool Program::start() {
     try {
-        if (!runtime_.claimInstance(instanceKey(mainForm().optionsFile()), [this] { showClock(); }))
+        if (!runtime_.claimInstance(instanceKey(mainForm().optionsFile()),
+                                    {[this] { showClock(); }, [this] { quit(); }}))
             return false;
     } catch (...) {
         // Two clocks on one file are better than none.
@@ -41,6 +42,15 @@ void Program::showClock() noexcept {
         main_->bringBack();
     } catch (...) {
         runtime_.reportError("clock not shown again: " + describeCurrentException());
+    }
+}
+
+void Program::quit() noexcept {
+    try {
+        if (main_) main_->unload();
+        runtime_.end();
+    } catch (...) {
+        runtime_.reportError("not ended as asked: " + describeCurrentException());
     }
 }
 
