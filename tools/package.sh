@@ -9,6 +9,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/build/packages"
 "$root/tools/deps.sh" package
 
+# Reproducible: two runs on one commit give the same bytes, wherever the clone
+# and whenever the run. Every time stored (archive members, gzip and .deb
+# headers, the Qt resources' file times) is the last commit's; the source
+# folder becomes "." in the binaries; the Windows linker stores no time (the
+# PE checksum then follows from the bytes); DOS times in the zip are UTC.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
+export TZ=UTC
+prefix_map="-ffile-prefix-map=$root=."
+
 # configure_and_build <build dir> [cmake args...]
 configure_and_build() {
     local dir=$1
@@ -31,12 +40,13 @@ pack() {
 mkdir -p "$out"
 
 linux="$root/build/package-linux"
-configure_and_build "$linux"
+configure_and_build "$linux" -DCMAKE_CXX_FLAGS="${CXXFLAGS:-} $prefix_map"
 pack "$linux"
 
 windows="$root/build/package-windows"
 configure_and_build "$windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_CXX_FLAGS="$prefix_map" \
+    -DCMAKE_EXE_LINKER_FLAGS="-Wl,--no-insert-timestamp"
 pack "$windows"
 
 # The installer packs the same tree the zip holds.

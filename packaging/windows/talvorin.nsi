@@ -42,6 +42,9 @@ InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
+; The files take their install time: no build or checkout time is stored, so
+; two builds of one commit give the same installer.
+SetDateSave off
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=1036 "ProductName" "${PRODUCT}"
