@@ -54,7 +54,7 @@ stage="$windows/stage"
 rm -rf "$stage"
 cmake --install "$windows" --prefix "$stage" >/dev/null
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$windows/CPackConfig.cmake")
-makensis -V2 -DVERSION="$version" -DSTAGE="$stage" \
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" \
     -DOUTFILE="$out/talvorin-$version-windows-x64-setup.exe" "$root/packaging/windows/talvorin.nsi"
 
 ls -l "$out"
