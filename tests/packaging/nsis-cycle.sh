@@ -32,12 +32,7 @@ check() {  # check <description> <command...>
     if "$@"; then echo "ok: $what"; else echo "FAIL: $what" >&2; failures=$((failures + 1)); fi
 }
 absent() { [ ! -e "$1" ]; }
-wait_for() {  # wait_for <seconds> <command...>
-    local tries=$(($1 * 5))
-    shift
-    for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.2; done
-    return 1
-}
+wait_for() { for _ in $(seq $(($1 * 5))); do "${@:2}" && return 0; sleep 0.2; done; return 1; }
 clock_pid() { xdotool search --onlyvisible --name '^Talvorin V' getwindowpid 2>/dev/null | head -n1; }
 clock_shown() { [ -n "$(clock_pid)" ]; }
 clock_gone() { ! xdotool search --name '^Talvorin V' >/dev/null 2>&1; }
@@ -45,14 +40,10 @@ upgrade() {  # upgrade <what>: /S over the installed program, which must succeed
     local status=0 start=$SECONDS
     wine "$setup" /S || status=$?
     echo "note: $1: /S took $((SECONDS - start)) s"
-    check "$1: /S succeeds" test "$status" -eq 0
-    check "$1: the new talvorin.exe in place" sh -c "sha256sum <'$app/talvorin.exe' | grep -q '$new'"
+    check "$1: /S succeeds, the new talvorin.exe in place" \
+        sh -c "[ $status = 0 ] && sha256sum <'$app/talvorin.exe' | grep -q '$new'"
     check "$1: the clock running again" wait_for 30 clock_shown
-    check "$1: the options files kept" test -f "$app/tl_options.txt" -a -f "$app/tl_options.txt.bak" \
-        -a -f "$app/tl_extras.txt"
-}
-older() {  # older: the installed program becomes an older one (a byte more after its image)
-    printf 'x' >>"$app/talvorin.exe"
+    check "$1: the options files kept" test -f "$app/tl_options.txt.bak" -a -f "$app/tl_extras.txt"
 }
 unix_folder() { winepath -u "$(wine cmd /c echo "%$1%" | tr -d '\r')"; }
 has_key() { wine reg query "$1" >/dev/null 2>&1; }
@@ -83,20 +74,17 @@ fi
 new=$(sha256sum <"$app/talvorin.exe" | cut -d' ' -f1)
 
 # What the user leaves behind: options beside the program, start at login.
-printf 'Transparence (10 - 255 ; defaut 127)\r\n200\r\n' >"$app/tl_options.txt"
-cp "$app/tl_options.txt" "$app/tl_options.txt.bak"
-cp "$app/tl_options.txt" "$app/tl_extras.txt"
+for f in tl_options.txt tl_options.txt.bak tl_extras.txt; do printf 'Transparence (10 - 255 ; defaut 127)\r\n200\r\n' >"$app/$f"; done
 wine reg add "$run_key" /v Talvorin /d "\"C:\\talvorin.exe\"" /f >/dev/null 2>&1
 
-# The installed clock starts from there and shows; upgrades find it running.
-older
+# The installed clock, made older (a byte after its image), starts and shows.
+printf x >>"$app/talvorin.exe"
 wine "$app/talvorin.exe" >/dev/null 2>&1 &
 check "the installed clock starts and shows" wait_for 30 clock_shown
 upgrade "upgrade over a running clock"
 # A clock that answers nothing is killed after the wait.
-older
-pid=$(clock_pid)
-[ -n "$pid" ] && kill -STOP "$pid"
+printf x >>"$app/talvorin.exe"
+kill -STOP "$(clock_pid)" || true
 upgrade "upgrade over a hung clock"
 
 wine "$app/uninstall.exe" /S
@@ -118,11 +106,7 @@ check "only the options files left" \
     test "$(ls -A "$app" | tr '\n' ' ')" = "tl_extras.txt tl_options.txt tl_options.txt.bak "
 
 # A file that cannot be replaced (here a folder in its place) fails /S.
-wine "$setup" /S
-rm "$app/DSEG7Classic-Regular.ttf"
-mkdir "$app/DSEG7Classic-Regular.ttf"
-status=0
-wine "$setup" /S || status=$?
-check "/S fails when a file cannot be replaced" test "$status" -ne 0
+wine "$setup" /S && rm "$app/DSEG7Classic-Regular.ttf" && mkdir "$app/DSEG7Classic-Regular.ttf"
+check "/S fails when a file cannot be replaced" sh -c "! wine '$setup' /S"
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }

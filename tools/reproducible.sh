@@ -2,8 +2,9 @@
 # Two package builds of one commit give the same bytes: HEAD is cloned twice,
 # into folders of different names and depths, tools/package.sh runs in each,
 # the second a minute after the first, and every artefact is compared.
-# Slow (two Release builds of both programs): labelled "slow" in ctest.
-#   reproducible.sh <repository> [work folder]
+# Slow (two Release builds of both programs); the packaging tests run it
+# under the label "slow".
+#   tools/reproducible.sh <repository> [work folder]
 # With a work folder, clones from an earlier run are updated and rebuilt.
 set -euo pipefail
 
