@@ -47,13 +47,26 @@ windows="$root/build/package-windows"
 configure_and_build "$windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_CXX_FLAGS="$prefix_map" \
     -DCMAKE_EXE_LINKER_FLAGS="-Wl,--no-insert-timestamp"
-pack "$windows"
 
-# The installer packs the same tree the zip holds.
+# The zip and the installer pack the same flat tree. The zip is made here, not
+# by CPack, whose members come in the folder's order: here they are sorted,
+# with the last commit's time and fixed permissions, and nothing else stored.
 stage="$windows/stage"
 rm -rf "$stage"
 cmake --install "$windows" --prefix "$stage" >/dev/null
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$windows/CPackConfig.cmake")
+python3 - "$stage" "$out/talvorin-$version-windows-x64.zip" "talvorin-$version-windows-x64" <<'EOF'
+import os, sys, time, zipfile
+stage, zip_path, top = sys.argv[1:]
+stamp = time.gmtime(max(int(os.environ["SOURCE_DATE_EPOCH"]), 315532800))[:6]  # zip starts in 1980
+with zipfile.ZipFile(zip_path, "w", zipfile.ZIP_DEFLATED) as archive:
+    for name in sorted(os.listdir(stage)):
+        member = zipfile.ZipInfo(f"{top}/{name}", stamp)
+        member.external_attr = (0o100755 if name.endswith(".exe") else 0o100644) << 16
+        member.compress_type = zipfile.ZIP_DEFLATED
+        with open(os.path.join(stage, name), "rb") as data:
+            archive.writestr(member, data.read())
+EOF
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" \
     -DOUTFILE="$out/talvorin-$version-windows-x64-setup.exe" "$root/packaging/windows/talvorin.nsi"
 
