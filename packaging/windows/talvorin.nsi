@@ -1,7 +1,7 @@
 ; The Windows installer: per user, without administrator rights, into
 ; %LOCALAPPDATA%\Programs\Talvorin, in French. Build it from the staged
 ; install tree (cmake --install <build> --prefix <stage>), as tools/package.sh does:
-;   makensis -DVERSION=1.1.8 -DSTAGE=<stage> -DOUTFILE=<setup.exe> talvorin.nsi
+;   makensis -INPUTCHARSET UTF8 -DVERSION=1.1.8 -DSTAGE=<stage> -DOUTFILE=<setup.exe> talvorin.nsi
 ; Both the installer and its uninstaller take /S to run silently, and report a
 ; file they could not replace or remove by a non-zero exit status.
 ;
