@@ -22,6 +22,13 @@ prefix_map="-ffile-prefix-map=$root=."
 configure_and_build() {
     local dir=$1
     shift
+    # What was made under another commit's time (the Qt resources) would keep
+    # it, as nothing it depends on changed: a new commit builds from scratch.
+    if [ "$(cat "$dir/source-date-epoch" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
+        rm -rf "$dir"
+        mkdir -p "$dir"
+        echo "$SOURCE_DATE_EPOCH" >"$dir/source-date-epoch"
+    fi
     cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALVORIN_TESTS=OFF "$@" >/dev/null
     if [ ! -f "$dir/CPackConfig.cmake" ]; then
         echo "package.sh: $dir has no CPack configuration: the top-level CMakeLists.txt" \
