@@ -83,6 +83,8 @@ set(CPACK_PACKAGE_CONTACT "Talvorin developers <talvorin@example.org>")
 set(CPACK_RESOURCE_FILE_LICENSE ${TALVORIN_PACKAGING_DIR}/licences/NOTICE.txt)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_SOURCE_GENERATOR "")
+# Reproducible archives: staged files take SOURCE_DATE_EPOCH as their time.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StampStagedFiles.cmake)
 
 if(WIN32)
     set(CPACK_GENERATOR ZIP)

@@ -16,6 +16,7 @@ package=(
     g++-mingw-w64-x86-64-posix                      # the Windows program
     dpkg-dev file                                   # cpack's DEB generator: dpkg-shlibdeps, file
     nsis                                            # makensis, the Windows installer
+    python3                                         # the Windows zip, made reproducibly
     desktop-file-utils appstream icoutils           # validators: desktop entry, metainfo, .ico
     lintian patchelf                                # Debian's package checks; the bundle's run paths
 )

@@ -24,6 +24,7 @@ TEST(CommandLine, ArgumentsDecideTheActionTheStatusAndTheOutput) {
         {{"--version"}, CommandAction::PrintVersion, 0, "Talvorin 1.1.8\n", ""},
         {{"--help"}, CommandAction::PrintUsage, 0, usage, ""},
         {{"-h"}, CommandAction::PrintUsage, 0, usage, ""},
+        {{"/?"}, CommandAction::PrintUsage, 0, usage, ""},
         {{"--version", "--help"}, CommandAction::PrintVersion, 0, "Talvorin 1.1.8\n", ""},
         {{"--help", "--version"}, CommandAction::PrintUsage, 0, usage, ""},
         {{"--bogus"}, CommandAction::UsageError, 2, "", "talvorin: option inconnue « --bogus »\n"},
@@ -102,24 +103,27 @@ TEST_F(ClockTest, SecondStartOnTheSameFileOpensNothingAndAsksTheRunningClock) {
     EXPECT_EQ(rt.showRequestsSent, std::vector<std::string>{instanceKey(optionsFile().string())});
 }
 
-TEST_F(ClockTest, ShowRequestShowsTheHiddenClockAgain) {
+TEST_F(ClockTest, ShowRequestShowsTheHiddenClockAgainAndQuitRequestEndsIt) {
     start();
     ASSERT_EQ(rt.claimedKeys, std::vector<std::string>{instanceKey(optionsFile().string())});
-    ASSERT_TRUE(rt.showRequestHandler);
+    ASSERT_TRUE(rt.requestHandlers.show);
     clock().hide();
     ASSERT_FALSE(clockWindow().visible);
     // Hidden and, meanwhile, left beyond the only monitor.
     rt.workAreas_ = {PixelRect{0, 0, 1280, 1024}};
     rt.moveByUser("frmMain", 15 * 5000, 15 * 5000);
-    rt.showRequestHandler();
+    rt.requestHandlers.show();
     EXPECT_TRUE(clockWindow().visible);
     EXPECT_EQ(clockWindow().operations.back(), "activate");
     EXPECT_LE(clockWindow().left, 15.0 * (1280 - 154));  // back on the screen
     EXPECT_LE(clockWindow().top, 15.0 * (1024 - 143));
 
-    // Once the program ended, a late request creates nothing.
-    clock().unload();
-    rt.showRequestHandler();
+    // An installer's request ends the program as "Oui" does; a late show creates nothing.
+    ASSERT_TRUE(rt.requestHandlers.quit);
+    rt.requestHandlers.quit();
+    EXPECT_TRUE(rt.ended);
+    EXPECT_EQ(clockWindow().operations.back(), "unload");
+    rt.requestHandlers.show();
     EXPECT_EQ(rt.windowsCreated("frmMain"), 1);
 }
 

@@ -351,6 +351,7 @@ void commandLineAndSecondStart(Context& c) {
     DeleteFileW(optionsPath(c).c_str());
     endsWith(c, L"--version", 0, 2s, "--version");
     endsWith(c, L"--help", 0, 2s, "--help");
+    endsWith(c, L"/?", 0, 2s, "/?");
     endsWith(c, L"--inconnue", 2, 2s, "a wrong option");
     c.report.equal(visibleClocks(), 0, "the command line opens no clock");
     c.report.check(GetFileAttributesW(optionsPath(c).c_str()) == INVALID_FILE_ATTRIBUTES,

@@ -24,13 +24,18 @@ std::string usageText() {
            "Les réglages sont lus et enregistrés dans le fichier tl_options.txt.\n";
 }
 
+// "/?" is how Windows programs are asked for their usage.
+bool asksForHelp(const std::string& argument) {
+    return argument == "--help" || argument == "-h" || argument == "/?";
+}
+
 }  // namespace
 
 CommandDecision decideCommandLine(const std::vector<std::string>& arguments) {
     // A wrong argument wins over any right one: a script with a typo learns
     // of it instead of getting an answer to half its question.
     for (const std::string& argument : arguments) {
-        if (argument == "--help" || argument == "-h" || argument == "--version") continue;
+        if (asksForHelp(argument) || argument == "--version") continue;
         const std::string_view kind =
             argument.starts_with('-') ? "option inconnue" : "argument inattendu";
         return {CommandAction::UsageError, kUsageErrorStatus, "",

@@ -16,8 +16,8 @@ bool Program::start() {
     bool claimed = true;
     // Two clocks on one file are better than none: a failed claim goes on.
     guardStep(runtime_, "one clock per options file not ensured", [&] {
-        claimed =
-            runtime_.claimInstance(instanceKey(mainForm().optionsFile()), [this] { showClock(); });
+        claimed = runtime_.claimInstance(instanceKey(mainForm().optionsFile()),
+                                         {[this] { showClock(); }, [this] { quit(); }});
     });
     if (!claimed) return false;
     mainForm().show();
@@ -37,6 +37,13 @@ void Program::showClock() noexcept {
     // Not before the clock ever showed, nor once the program is ending.
     if (!main_ || !main_->loaded()) return;
     guardStep(runtime_, "clock not shown again", [this] { main_->bringBack(); });
+}
+
+void Program::quit() noexcept {
+    guardStep(runtime_, "not ended as asked", [this] {
+        if (main_) main_->unload();
+        runtime_.end();
+    });
 }
 
 frmMain& Program::mainForm() {

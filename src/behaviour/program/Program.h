@@ -29,6 +29,10 @@ class Program {
     // on the same options file asks for this through the runtime.
     void showClock() noexcept;
 
+    // Ends the program as the prompt's "Oui" does. An installer about to
+    // replace the program asks for this through the runtime.
+    void quit() noexcept;
+
     frmMain& mainForm();
     frmParam& paramForm();
     // Null when the desktop has no notification area.

@@ -9,15 +9,23 @@
 
 namespace talvorin {
 
+// What others may ask of the clock holding a claim; each runs on the event loop.
+struct InstanceRequests {
+    std::function<void()> show;  // a later start on the same file
+    // An installer about to replace or remove the program. Only the Windows
+    // runtime receives it: a Debian upgrade leaves a running clock alone.
+    std::function<void()> quit;
+};
+
 class SingleInstance {
   public:
     virtual ~SingleInstance() = default;
     // True when this process now holds `key` for the rest of its life: from
-    // then on `onShowRequest` runs, on the event loop, each time a later start
-    // asks. False when a live process already holds it; that one has been
-    // asked to show itself. Raises when the claim cannot be set up at all.
+    // then on `requests` answer what others ask. False when a live process
+    // already holds it; that one has been asked to show itself. Raises when
+    // the claim cannot be set up at all.
     // `key` is made of ASCII letters, digits and '-' only.
-    virtual bool claimInstance(const std::string& key, std::function<void()> onShowRequest) = 0;
+    virtual bool claimInstance(const std::string& key, InstanceRequests requests) = 0;
 };
 
 }  // namespace talvorin

@@ -107,7 +107,7 @@ int ScriptedRuntime::msgBox(const std::string& prompt, int style, const std::str
     return answer;
 }
 
-bool ScriptedRuntime::claimInstance(const std::string& key, std::function<void()> onShowRequest) {
+bool ScriptedRuntime::claimInstance(const std::string& key, InstanceRequests requests) {
     claimedKeys.push_back(key);
     if (failingOperations.count("claimInstance"))
         throw RuntimeError(ErrorCode::PathFileAccess, "claimInstance failed (test)");
@@ -115,7 +115,7 @@ bool ScriptedRuntime::claimInstance(const std::string& key, std::function<void()
         showRequestsSent.push_back(key);
         return false;
     }
-    showRequestHandler = std::move(onShowRequest);
+    requestHandlers = std::move(requests);
     return true;
 }
 

@@ -108,7 +108,7 @@ class ScriptedRuntime final : public Runtime {
     PixelPoint dragThreshold() const override { return {4, 4}; }
     // Held when no other "process" holds the key (see heldElsewhere); raises
     // when failingOperations has "claimInstance".
-    bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
+    bool claimInstance(const std::string& key, InstanceRequests requests) override;
     std::vector<PixelRect> workAreas() const override { return workAreas_; }
     double positionDpi() const override { return positionDpi_; }
     bool fullScreenInFront(Hwnd) const override { return fullScreenInFront_; }
@@ -146,7 +146,7 @@ class ScriptedRuntime final : public Runtime {
     bool ended = false;
     std::vector<std::string> claimedKeys;       // every key asked for, in order
     std::vector<std::string> showRequestsSent;  // to the clock holding the key
-    std::function<void()> showRequestHandler;   // what a later start would run
+    InstanceRequests requestHandlers;           // what a later start or an installer would run
 
     // The latest window made from the named design; raises when there is none.
     ScriptedWindowState& window(const std::string& name);

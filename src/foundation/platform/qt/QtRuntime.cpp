@@ -51,8 +51,8 @@ void QtRuntime::reportError(const std::string& line) {
     std::fprintf(stderr, "talvorin: %s\n", line.c_str());
 }
 
-bool QtRuntime::claimInstance(const std::string& key, std::function<void()> onShowRequest) {
-    return instance_.claim(key, std::move(onShowRequest),
+bool QtRuntime::claimInstance(const std::string& key, InstanceRequests requests) {
+    return instance_.claim(key, std::move(requests.show),
                            [this](const std::string& line) { reportError(line); });
 }
 

@@ -31,7 +31,7 @@ class QtRuntime final : public Runtime {
     void end() override;
     void reportError(const std::string& line) override;
     PixelPoint dragThreshold() const override;
-    bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
+    bool claimInstance(const std::string& key, InstanceRequests requests) override;
     std::vector<PixelRect> workAreas() const override;
     double positionDpi() const override;
     bool fullScreenInFront(Hwnd window) const override;

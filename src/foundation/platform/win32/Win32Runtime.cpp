@@ -63,8 +63,8 @@ PixelPoint Win32Runtime::dragThreshold() const {
     return {GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)};
 }
 
-bool Win32Runtime::claimInstance(const std::string& key, std::function<void()> onShowRequest) {
-    return singleInstance_.claim(key, std::move(onShowRequest),
+bool Win32Runtime::claimInstance(const std::string& key, InstanceRequests requests) {
+    return singleInstance_.claim(key, std::move(requests),
                                  [this](const std::string& line) { reportError(line); });
 }
 

@@ -37,7 +37,7 @@ class Win32Runtime final : public Runtime {
     // a console, or with its output redirected).
     void reportError(const std::string& line) override;
     PixelPoint dragThreshold() const override;
-    bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
+    bool claimInstance(const std::string& key, InstanceRequests requests) override;
     std::vector<PixelRect> workAreas() const override;
     double positionDpi() const override;
     bool fullScreenInFront(Hwnd window) const override;

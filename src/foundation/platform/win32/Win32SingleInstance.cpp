@@ -8,6 +8,9 @@ namespace talvorin::win32 {
 namespace {
 
 constexpr UINT kShowRequest = WM_APP + 1;
+// Posted by the installer and the uninstaller (packaging/windows/talvorin.nsi)
+// to the clock running from the folder they are about to change.
+constexpr UINT kQuitRequest = WM_APP + 2;
 // A later start must be gone within a second: this leaves it time to start.
 constexpr DWORD kAskForMs = 700;
 
@@ -40,7 +43,7 @@ Win32SingleInstance::~Win32SingleInstance() {
     if (mutex_) CloseHandle(mutex_);
 }
 
-bool Win32SingleInstance::claim(const std::string& key, std::function<void()> onShowRequest,
+bool Win32SingleInstance::claim(const std::string& key, InstanceRequests requests,
                                 const std::function<void(const std::string&)>& trace) {
     const std::wstring name = widen(key);
     HANDLE mutex = CreateMutexW(nullptr, FALSE, (L"Local\\" + name).c_str());
@@ -52,7 +55,7 @@ bool Win32SingleInstance::claim(const std::string& key, std::function<void()> on
         return false;
     }
     mutex_ = mutex;
-    onShowRequest_ = std::move(onShowRequest);
+    requests_ = std::move(requests);
     if (!listen(name))
         trace("a later start cannot ask this clock to show: " + lastErrorText("CreateWindowExW"));
     return true;
@@ -76,9 +79,11 @@ LRESULT CALLBACK Win32SingleInstance::windowProc(HWND hwnd, UINT message, WPARAM
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    } else if (message == kShowRequest) {
+    } else if (message == kShowRequest || message == kQuitRequest) {
         auto* self = reinterpret_cast<Win32SingleInstance*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (self && self->onShowRequest_) self->onShowRequest_();
+        if (!self) return 0;
+        const auto& answer = message == kShowRequest ? self->requests_.show : self->requests_.quit;
+        if (answer) answer();
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);

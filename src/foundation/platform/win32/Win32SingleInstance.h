@@ -1,12 +1,13 @@
 // One clock per options file on Windows: a named mutex says who runs, a
 // message-only window of the running clock, found by its class name, takes a
-// later start's request to show. Windows drops the mutex with its last
-// handle, so a killed clock never blocks the next start.
+// later start's request to show and an installer's request to end. Windows drops the mutex with its
+// last handle, so a killed clock never blocks the next start.
 #pragma once
 
 #include <functional>
 #include <string>
 
+#include "platform/SingleInstance.h"
 #include "platform/win32/WinApi.h"
 
 namespace talvorin::win32 {
@@ -20,7 +21,7 @@ class Win32SingleInstance {
 
     // As SingleInstance::claimInstance. `trace` receives errors that do not
     // stop the claim (the running clock did not answer, say).
-    bool claim(const std::string& key, std::function<void()> onShowRequest,
+    bool claim(const std::string& key, InstanceRequests requests,
                const std::function<void(const std::string&)>& trace);
 
   private:
@@ -31,7 +32,7 @@ class Win32SingleInstance {
     HANDLE mutex_ = nullptr;
     HWND window_ = nullptr;
     std::wstring className_;
-    std::function<void()> onShowRequest_;
+    InstanceRequests requests_;
 };
 
 }  // namespace talvorin::win32
