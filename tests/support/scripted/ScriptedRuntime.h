@@ -114,6 +114,8 @@ class ScriptedRuntime final : public Runtime {
     std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
     bool startsAtLogin() const override { return startAtLogin; }
     void setStartAtLogin(bool on) override;
+    // Kept when foldersWatchable; otherwise false, as where nothing can be watched.
+    bool watchFolder(const std::string& folder, std::function<void()> changed) override;
 
     // Set-up by the test.
     std::string directory_;
@@ -132,6 +134,10 @@ class ScriptedRuntime final : public Runtime {
     std::vector<PixelRect> workAreas_;
     double positionDpi_ = 96;
     std::set<std::string, std::less<>> heldElsewhere;  // keys another clock holds
+
+    bool foldersWatchable = false;
+    std::vector<std::string> watchedFolders;  // every folder asked for
+    std::function<void()> folderChanged;      // what the system's change notice would run
 
     bool trayAvailable = true;  // false: a desktop without a notification area
     bool startAtLogin = false;  // the desktop's entry

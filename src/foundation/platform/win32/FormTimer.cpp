@@ -27,10 +27,25 @@ void FormTimer::setEnabled(bool on) {
 }
 
 void FormTimer::rearm() {
-    disarm();
+    const auto now = std::chrono::system_clock::now();
+    armFrom(now);
+    shown_ = tickPeriod(now, interval_);
+}
+
+bool FormTimer::expired() {
+    const auto now = std::chrono::system_clock::now();
+    armFrom(now);
+    const std::int64_t period = tickPeriod(now, interval_);
+    if (period == shown_) return false;  // early: armed for the rest of the period
+    shown_ = period;
+    return true;
+}
+
+void FormTimer::armFrom(std::chrono::system_clock::time_point now) {
     // An interval of 0 keeps the timer silent, as in the forms runtime.
-    if (!owner_ || !enabled_ || interval_.count() <= 0) return;
-    const auto delay = delayToNextTick(std::chrono::system_clock::now(), interval_);
+    if (!owner_ || !enabled_ || interval_.count() <= 0) return disarm();
+    // SetTimer on the same id replaces the pending one.
+    const auto delay = delayToNextTick(now, interval_);
     SetTimer(owner_, id_, static_cast<UINT>(delay.count()), nullptr);
 }
 
