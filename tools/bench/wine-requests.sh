@@ -11,11 +11,12 @@ count_requests() {  # NAME EXE
     local name=$1 exe=$2 log pid server span=${BENCH_REQUEST_SECONDS:-10} from to
     log=$(mktemp)
     wineserver -k 2>/dev/null || true
-    wineserver -w
-    WINEDEBUG=+server wineserver -f -p 2>"$log" &
+    sleep 2  # (wineserver -w would start a server of its own when none runs)
+    # The server traces the requests of the processes that ask for it.
+    wineserver -f -p 2>"$log" &
     server=$!
     sleep 1
-    (cd "$(dirname "$exe")" && exec wine "$exe" >/dev/null 2>&1) &
+    WINEDEBUG=+server wine "$exe" >"$log.client" 2>&1 &
     pid=$!
     sleep 4  # past the start and the first ticks
     from=$(wc -l <"$log")
@@ -25,13 +26,15 @@ count_requests() {  # NAME EXE
     wait "$pid" 2>/dev/null || true
     wineserver -k 2>/dev/null || true
     wait "$server" 2>/dev/null || true
-    # The program's threads are those the server saw start with its unix pid.
-    python3 - "$log" "$pid" "$from" "$to" "$span" "$BENCH_CONFIG" "$name" "$BENCH_DATA" <<'PY'
+    python3 - "$log" "$from" "$to" "$span" "$BENCH_CONFIG" "$name" "$BENCH_DATA" <<'PY'
 import collections, re, sys
-log, pid, start, end, span, config, name, data = sys.argv[1:]
+log, start, end, span, config, name, data = sys.argv[1:]
 lines = open(log, errors="replace").read().splitlines()
-threads = {m.group(1) for m in (re.match(r"^([0-9a-f]{4}): init_(?:first_)?thread\( unix_pid=(\d+),", l)
-                                for l in lines) if m and m.group(2) == pid}
+# Only processes started with +server are traced: the program, and what it
+# starts (Wine's services). The program's process is the first to start.
+starts = [m.groups() for m in (re.match(r"^([0-9a-f]{4}): init_(?:first_)?thread\(\) = 0 \{ pid=([0-9a-f]+),", l)
+                               for l in lines) if m]
+threads = {tid for tid, p in starts if starts and p == starts[0][1]}
 counts = collections.Counter()
 for line in lines[int(start):int(end)]:
     m = re.match(r"^([0-9a-f]{4}): (\w+)\( ", line)  # a request; replies read "name() = "
@@ -44,7 +47,7 @@ with open(f"{data}/requests.tsv", "a") as f:
     for request, n in counts.most_common():
         f.write(f"{config}\t{name}\t{request}\t{n / span:.1f}\n")
 if not threads:
-    print(f"bench: {name}: no thread of pid {pid} in the server's log", file=sys.stderr)
+    print(f"bench: {name}: no thread of the program in the server's log", file=sys.stderr)
 PY
-    rm -f "$log"
+    rm -f "$log" "$log.client"
 }

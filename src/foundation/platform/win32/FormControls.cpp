@@ -168,8 +168,10 @@ void FormLabel::redraw() const {
     if (!hwnd_ || !paintedByForm()) return;
     // The form draws every text in one paint; only its area under the label
     // repaints (the label windows themselves never paint).
+    // (The form has no WS_CLIPCHILDREN, so a plain InvalidateRect would
+    // reach the label windows too.)
     const RECT r = visibleRect();
-    InvalidateRect(GetParent(hwnd_), &r, FALSE);
+    RedrawWindow(GetParent(hwnd_), &r, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 void FormLabel::draw(HDC dc) const {
