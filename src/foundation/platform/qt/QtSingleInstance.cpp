@@ -120,6 +120,11 @@ std::string instanceFolder() {
     if (!cache.empty() && safeParent(cache, alsoWhy) &&
         ownPrivateFolder(cache + "/talvorin", true, alsoWhy))
         return cache + "/talvorin";
+    // A user with neither (a system account without a home): the shared
+    // temporary folder, where another user may have made the name first;
+    // then the check below refuses it.
+    const std::string shared = "/tmp/talvorin-" + std::to_string(getuid());
+    if (ownPrivateFolder(shared, true, alsoWhy)) return shared;
     throw RuntimeError(ErrorCode::PermissionDenied, "no private folder for the lock: " +
                                                         (why.empty() ? "" : why + "; ") + alsoWhy);
 }

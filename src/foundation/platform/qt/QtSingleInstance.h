@@ -40,9 +40,10 @@ class QtSingleInstance final : public QObject {
 };
 
 // The folder for the lock and the socket: $XDG_RUNTIME_DIR, or else
-// talvorin in the user's cache folder ($XDG_CACHE_HOME, ~/.cache); either
-// must be a folder of this user's own, whose mode is closed to others when
-// it was not. Raises when neither is usable.
+// talvorin in the user's cache folder ($XDG_CACHE_HOME, ~/.cache), and only
+// for a user with neither, /tmp/talvorin-<uid>; each must be a folder of
+// this user's own, whose mode is closed to others when it was not. Raises
+// when none is usable.
 std::string instanceFolder();
 
 }  // namespace talvorin
