@@ -159,6 +159,8 @@ bool Win32Runtime::watchFolder(const std::string& folder, std::function<void()> 
 }
 
 void Win32Runtime::doEvents() {
+    HANDLE folder = folderWatch_.handle();
+    if (folder && WaitForSingleObject(folder, 0) == WAIT_OBJECT_0) folderWatch_.signalled();
     MSG msg{};
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
