@@ -1,8 +1,9 @@
 #
 # Install rules and CPack packages for the program. On Linux: the program, its
-# desktop entry, icons and AppStream metainfo under the usual prefix, packed as
-# a .deb (which depends on fonts-dseg for the LCD face instead of carrying it)
-# and a tarball. On Windows: talvorin.exe with the face and the licences in one
+# desktop entry, icons, AppStream metainfo and Debian's documents under the
+# usual prefix, packed as a .deb (which depends on fonts-dseg for the LCD face
+# instead of carrying it); the portable tarball is made apart from this tree
+# (packaging/linux/bundle.sh). On Windows: talvorin.exe with the face and the licences in one
 # flat folder (the program looks for the face beside itself), packed as a zip;
 # packaging/windows/talvorin.nsi builds the installer from that same tree.
 include_guard(GLOBAL)
@@ -48,6 +49,29 @@ else()
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
     install(DIRECTORY ${icons}/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor
         FILES_MATCHING PATTERN "talvorin.png" PATTERN "talvorin.svg")
+
+    # What Debian asks of every package: the terms in its machine-readable
+    # form, the changelog (a native package's changelog.gz) and the manual
+    # page, compressed without names or times so that builds compare equal.
+    set(linux ${TALVORIN_PACKAGING_DIR}/linux)
+    file(STRINGS ${linux}/changelog top LIMIT_COUNT 1)
+    if(NOT top MATCHES "^talvorin \\(${PROJECT_VERSION}\\) ")
+        message(WARNING "packaging/linux/changelog does not start with version ${PROJECT_VERSION}")
+    endif()
+    set(gzipped)
+    foreach(doc changelog talvorin.1)
+        set(out ${CMAKE_CURRENT_BINARY_DIR}/packaging/${doc}.gz)
+        add_custom_command(OUTPUT ${out}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/packaging
+            COMMAND sh -c "gzip -9nc '${linux}/${doc}' > '${out}'"
+            DEPENDS ${linux}/${doc} VERBATIM)
+        list(APPEND gzipped ${out})
+    endforeach()
+    add_custom_target(talvorin_debian_docs ALL DEPENDS ${gzipped})
+    install(FILES ${linux}/copyright ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz
+        DESTINATION ${TALVORIN_DOC_DIR})
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/talvorin.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 # Packages.
@@ -64,12 +88,14 @@ if(WIN32)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME talvorin-${PROJECT_VERSION}-windows-x64)
 else()
-    set(CPACK_GENERATOR DEB TGZ)
+    # The tarball is a bundle that runs without Qt installed: packaging/linux/bundle.sh.
+    set(CPACK_GENERATOR DEB)
     set(CPACK_PACKAGE_FILE_NAME talvorin-${PROJECT_VERSION}-linux-${CMAKE_SYSTEM_PROCESSOR})
 
     set(CPACK_STRIP_FILES ON)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-    set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+    # Its terms allow no redistribution: Debian's archive area for it is non-free.
+    set(CPACK_DEBIAN_PACKAGE_SECTION non-free/utils)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
     # dpkg-shlibdeps turns the program's Qt 6 and C++ libraries into the

@@ -17,11 +17,13 @@ package=(
     dpkg-dev file                                   # cpack's DEB generator: dpkg-shlibdeps, file
     nsis                                            # makensis, the Windows installer
     desktop-file-utils appstream icoutils           # validators: desktop entry, metainfo, .ico
+    lintian patchelf                                # Debian's package checks; the bundle's run paths
 )
 test=(
     libgtest-dev                                    # the core's unit tests
     wine wine64 locales                             # the Windows program, run under Wine
     trayer                                          # an XEmbed notification area for the tray tests
+    xterm picom                                     # a window under the clock, a compositor for its blend
     at-spi2-core python3-pyatspi dbus               # the accessibility tree, read as a screen reader does
     clang libclang-rt-14-dev                        # libFuzzer, for the fuzzing smoke run
 )

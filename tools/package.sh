@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds every package into build/packages/: the .deb and the tarball of the
-# Linux program, the portable zip and the installer of the Windows program.
+# Builds every package into build/packages/: the .deb and the portable bundle
+# (tarball) of the Linux program, the portable zip and the installer of the Windows program.
 # Each comes from its own Release build without tests (build/package-linux,
 # build/package-windows), so the development builds are left alone.
 set -euo pipefail
@@ -30,9 +30,17 @@ pack() {
 
 mkdir -p "$out"
 
+# The Linux program is built as Debian builds its packages: hardened (fortify,
+# stack protector, PIE, RELRO and immediate binding), the flags from
+# dpkg-buildflags, and for the /usr prefix the .deb installs it under.
 linux="$root/build/package-linux"
-configure_and_build "$linux"
+flags() { DEB_BUILD_MAINT_OPTIONS="hardening=+all reproducible=-fixfilepath" dpkg-buildflags --get "$1"; }
+configure_and_build "$linux" -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)"
 pack "$linux"
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$linux/CPackConfig.cmake")
+"$root/packaging/linux/bundle.sh" "$linux" "$out" "$version" >/dev/null
 
 windows="$root/build/package-windows"
 configure_and_build "$windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \

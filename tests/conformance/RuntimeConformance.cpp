@@ -288,6 +288,11 @@ void runRuntimeConformance(ConformanceHarness& h) {
 
     expect(h, outcome([&] { runtime.reportError("conformance: a line the test expects"); }), "ok",
            "reportError");
+    h.check(!runtime.fullScreenInFront(clock->hWnd()), "no full-screen window over a new form");
+    const int32_t style = runtime.user32().GetWindowLongA(clock->hWnd(), kGwlExStyle);
+    runtime.user32().SetWindowLongA(clock->hWnd(), kGwlExStyle, style | kWsExTransparent);
+    h.check(runtime.user32().GetWindowLongA(clock->hWnd(), kGwlExStyle) & kWsExTransparent,
+            "the click-through style reads back");
     const PixelPoint drag = runtime.dragThreshold();
     h.check(drag.x > 0 && drag.y > 0, "the drag threshold is positive on both axes (" +
                                           std::to_string(drag.x) + ", " + std::to_string(drag.y) +

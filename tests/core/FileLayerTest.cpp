@@ -158,8 +158,33 @@ TEST(Place, BesideTheProgramWhenItMayWriteThereElsePerUserSeededFromBeside) {
         {"installed, no known home",
          {"/p/tl_options.txt", false, true, "", false},
          {"/p/tl_options.txt", ""}},
+        {"installed, root may write beside: the user's file, the administrator's defaults",
+         {"/usr/bin/tl_options.txt", true, true, "/root/.config/talvorin", false, true,
+          "/etc/talvorin/tl_options.txt", true},
+         {"/root/.config/talvorin/tl_options.txt", "/etc/talvorin/tl_options.txt"}},
+        {"installed, no administrator's defaults: not the file beside either",
+         {"/usr/bin/tl_options.txt", true, true, "/h/.config/talvorin", false, true,
+          "/etc/talvorin/tl_options.txt", false},
+         {"/h/.config/talvorin/tl_options.txt", ""}},
     };
     for (const auto& row : rows) EXPECT_EQ(chooseOptionsPlace(row.facts), row.place) << row.what;
+}
+
+TEST(Place, InstalledFromWhereItRunsOrWhatTheInstallLeftBeside) {
+    const std::vector<std::string> system = {"/usr/bin", "c:\\program files"};
+    const struct {
+        const char* folder;
+        bool mark;
+        bool installed;
+    } rows[] = {
+        {"/usr/bin", false, true},
+        {"/opt/talvorin/bin", true, true},  // a desktop entry in ../share
+        {"c:\\program files\\talvorin", false, true},
+        {"c:\\program files extra\\talvorin", false, false},
+        {"c:\\users\\u\\appdata\\local\\programs\\talvorin", true, true},  // uninstaller
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(installedProgram({row.folder, system, row.mark}), row.installed) << row.folder;
 }
 
 TEST(Place, FactsComeFromTheFileSystem) {
@@ -175,6 +200,14 @@ TEST(Place, FactsComeFromTheFileSystem) {
     prepareOptionsPlace({(config.path() / "talvorin" / "tl_options.txt").string(),
                          (program.path() / "tl_options.txt").string()});
     EXPECT_EQ(readBytes(config.path() / "talvorin" / "tl_options.txt"), kDefaultFile);
+    // An install tree, marked by the desktop entry in share/ beside bin/.
+    fs::create_directories(program.path() / "bin");
+    fs::create_directories(program.path() / "share" / "applications");
+    writeBytes(program.path() / "share" / "applications" / "talvorin.desktop", "");
+    facts = placeFactsFor((program.path() / "bin").string());
+    EXPECT_TRUE(facts.installed);
+    EXPECT_EQ(chooseOptionsPlace(facts).file,
+              (config.path() / "talvorin" / "tl_options.txt").string());
     ::unsetenv("XDG_CONFIG_HOME");
 }
 

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "base/Error.h"
 #include "base/FileReplace.h"
+#include "settings/ExtrasFile.h"
 #include "settings/OptionsFile.h"
 
 namespace talvorin {
@@ -35,6 +36,39 @@ TEST(OptionsFormat, FlagsAndNegativeNumbersAreWrittenAsHeld) {
     EXPECT_EQ(lines[1], "-5");
     EXPECT_EQ(lines[12], " 1");
     EXPECT_EQ(lines[14], "");
+}
+
+TEST(ExtrasText, ReadsEachLineOnItsOwnAndRewritesOnlyTheKnownValues) {
+    const struct {
+        std::string text;
+        std::string on;  // clics, verrou, plein écran, survol
+        std::size_t bad;
+        std::string rewritten;  // with clics and survol turned on
+    } rows[] = {
+        {"", "0000", 0,
+         "clics_traversants=1\r\nposition_verrouillee=0\r\nmasquer_plein_ecran=0\r\n"
+         "survol_discret=1\r\n"},
+        {"# c\n  position_verrouillee =  1 \r\nautre=x\rclics_traversants=2\n", "0100", 2,
+         "# c\r\nposition_verrouillee=1\r\nautre=x\r\nclics_traversants=1\r\n"
+         "masquer_plein_ecran=0\r\nsurvol_discret=1\r\n"},
+        {"survol_discret=1\r\nsurvol_discret=0\r\n=1\r\nmasquer_plein_ecran\r\n", "0000", 2,
+         "survol_discret=1\r\nsurvol_discret=1\r\n=1\r\nmasquer_plein_ecran\r\n"
+         "clics_traversants=1\r\nposition_verrouillee=0\r\nmasquer_plein_ecran=0\r\n"},
+        {"\tmasquer_plein_ecran\t=1", "0010", 0,
+         "masquer_plein_ecran=1\r\nclics_traversants=1\r\nposition_verrouillee=0\r\n"
+         "survol_discret=1\r\n"},
+    };
+    for (const auto& row : rows) {
+        std::size_t bad = 0;
+        Extras e = parseExtras(row.text, [&](std::size_t, const std::string&) { ++bad; });
+        EXPECT_EQ(std::string({e.clicsTraversants ? '1' : '0', e.positionVerrouillee ? '1' : '0',
+                               e.masquerPleinEcran ? '1' : '0', e.survolDiscret ? '1' : '0'}),
+                  row.on)
+            << row.text;
+        EXPECT_EQ(bad, row.bad) << row.text;
+        e.clicsTraversants = e.survolDiscret = true;
+        EXPECT_EQ(formatExtras(row.text, e), row.rewritten);
+    }
 }
 
 TEST(OptionsLines, EveryUsualLineEndSplitsAndReadingStopsEarly) {

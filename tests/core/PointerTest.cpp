@@ -12,8 +12,9 @@ struct Gesture {
     const char* form;
     std::vector<PixelPoint> moves;  // screen pixels after the press at 20,30
     PixelPoint release;
-    int prompts;        // quit prompts opened: a click on the clock
-    PixelPoint window;  // the clock's top-left in pixels afterwards
+    int prompts;          // quit prompts opened: a click on the clock
+    PixelPoint window;    // the clock's top-left in pixels afterwards
+    bool locked = false;  // position_verrouillee=1
 };
 
 void PrintTo(const Gesture& g, std::ostream* out) {
@@ -24,6 +25,7 @@ class PointerGestures : public ClockTest, public ::testing::WithParamInterface<G
 
 TEST_P(PointerGestures, MakeAClickADragOrNothing) {
     const Gesture& g = GetParam();
+    if (g.locked) writeBytes(folder.path() / "tl_extras.txt", "position_verrouillee = 1\n");
     start();
     if (std::string(g.form) == "frmParam") {
         rt.answers = {vbCancel};
@@ -51,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
                 {21, 30},
                 0,
                 {1, 0}},
+        Gesture{"locked: a drag does nothing", "frmMain", {{60, 80}}, {60, 80}, 0, {0, 0}, true},
+        Gesture{"locked: a click still prompts", "frmMain", {}, {20, 30}, 1, {0, 0}, true},
         Gesture{"a release far away with no move between", "frmMain", {}, {90, 30}, 0, {0, 0}},
         Gesture{"a release outside the client area", "frmMain", {{22, 31}}, {-1, 30}, 0, {0, 0}},
         Gesture{"the dialog's surface does not drag the clock",

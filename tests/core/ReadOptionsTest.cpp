@@ -26,6 +26,7 @@ TEST_F(ClockTest, FirstStartWritesTheDefaultsAndLeavesTheWindowWhereItWas) {
     EXPECT_EQ(clockControl("LabHeure").fontSize, 48);
     EXPECT_FALSE(clockWindow().topmost);
     EXPECT_FALSE(fs::exists(folder.path() / "tl_options.txt.bak"));
+    EXPECT_TRUE(rt.errorTrace.empty()) << rt.errorTrace.front();  // no file yet is no failure
 }
 
 TEST_F(ClockTest, ReadingTheDefaultFileMovesTheWindowButKeepsThePositionFields) {
@@ -62,6 +63,8 @@ TEST_P(BadOptionsFile, FallsBackToDefaultsAndKeepsTheOldFileAsBackup) {
     EXPECT_EQ(clockWindow().width, 2312);
     EXPECT_EQ(clockControl("LabHeure").fontSize, 48);
     EXPECT_FALSE(clockWindow().topmost);
+    ASSERT_FALSE(rt.errorTrace.empty());
+    EXPECT_NE(rt.errorTrace[0].find("not loaded, defaults used"), std::string::npos);
     if (GetParam().movedByFile) {
         EXPECT_EQ(clockWindow().top, 1000);
         EXPECT_EQ(clockWindow().left, 2000);

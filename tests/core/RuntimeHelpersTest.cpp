@@ -11,6 +11,7 @@
 #include "platform/MessageBoxStyle.h"
 #include "platform/Runtime.h"
 #include "platform/TickSchedule.h"
+#include "program/ErrorBoundary.h"
 
 namespace talvorin {
 namespace {
@@ -104,6 +105,22 @@ TEST(MessageBoxStyle, FrenchButtonsWithTheirAnswerCodes) {
     EXPECT_EQ(warning.buttons[0].answer, vbOK);
     EXPECT_EQ(warning.icon, MessageIcon::Exclamation);
     EXPECT_EQ(messageBoxLayout(vbInformation).icon, MessageIcon::Information);
+}
+
+struct Lines : ErrorTrace {
+    std::vector<std::string> lines;
+    void reportError(const std::string& line) override { lines.push_back(line); }
+};
+
+TEST(ErrorBoundary, TracesWhatFailedAndHandsBackItsCode) {
+    Lines trace;
+    EXPECT_FALSE(guardStep(trace, "ran", [] {}));
+    EXPECT_EQ(guardStep(trace, "save", [] { throw RuntimeError(ErrorCode::DiskFull, "x"); }),
+              ErrorCode::DiskFull);
+    EXPECT_EQ(guardStep(trace, "load", [] { throw std::bad_alloc(); }),
+              ErrorCode::InvalidProcedureCall);
+    EXPECT_EQ(trace.lines,
+              (std::vector<std::string>{"save: x: disk full (error 61)", "load: out of memory"}));
 }
 
 }  // namespace

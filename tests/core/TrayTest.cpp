@@ -23,13 +23,19 @@ TEST_F(TrayTest, MenuAndTooltipAsDesigned) {
     rt.startAtLogin = true;
     startWith(kDefaultFile);
     const auto& items = tray().design.items;
-    ASSERT_EQ(items.size(), 5u);
     const std::vector<std::pair<std::string, bool>> expected = {
         {"Afficher l'horloge", false},
         {"Paramètres…", false},
         {"Lancer à l'ouverture de session", true},
         {"", false},
+        {"Afficher les secondes", true},
+        {"Laisser passer les clics", true},
+        {"Verrouiller la position", true},
+        {"Masquer en plein écran", true},
+        {"Discrète au survol", true},
+        {"", false},
         {"Quitter", false}};
+    ASSERT_EQ(items.size(), expected.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].caption, expected[i].first);
         EXPECT_EQ(items[i].checkable, expected[i].second);
@@ -98,6 +104,27 @@ TEST_F(TrayTest, SettingsOpensTheDialogAndQuitEndsTheProgram) {
     EXPECT_TRUE(rt.ended);
     EXPECT_FALSE(clock().loaded());
     EXPECT_TRUE(rt.errorTrace.empty());
+}
+
+TEST_F(TrayTest, EachCheckItemAppliesAndSavesItsSettingKeepingTheFilesOtherLines) {
+    const auto extras = folder.path() / "tl_extras.txt";
+    writeBytes(extras, "# mine\nsurvol_discret=1\n");
+    startWith(kDefaultFile);
+    for (const char* id : {"secondes", "clics_traversants", "position_verrouillee",
+                           "masquer_plein_ecran", "survol_discret"})
+        EXPECT_EQ(tray().checked.at(id), id == std::string("survol_discret")) << id;
+    for (const char* id : {"secondes", "clics_traversants", "survol_discret"})
+        rt.chooseTrayItem(id);
+    EXPECT_EQ(lineOf(fileBytes(), 15), "1");
+    EXPECT_EQ(readBytes(extras), crlf({"# mine", "survol_discret=0", "clics_traversants=1",
+                                       "position_verrouillee=0", "masquer_plein_ecran=0"}));
+    EXPECT_TRUE(tray().checked.at("secondes") && tray().checked.at("clics_traversants"));
+    // Applied even when the save is refused, which leaves a trace line.
+    std::filesystem::permissions(extras, std::filesystem::perms::owner_read);
+    rt.chooseTrayItem("clics_traversants");
+    EXPECT_EQ(clockWindow().exStyle & kWsExTransparent, 0);
+    EXPECT_FALSE(tray().checked.at("clics_traversants"));
+    EXPECT_EQ(rt.errorTrace.size(), 1u);
 }
 
 TEST_F(TrayTest, StartAtLoginFollowsTheRealState) {

@@ -1,14 +1,15 @@
 # Kills a writer of the options file at random moments, mostly in the middle of
 # a write: the file must always be there, whole, with one of the two contents,
 # and the next start must leave no temporary file behind.
-# Arguments: the write loop program, the number of kills.
+# Arguments: the write loop program, the number of kills, the file's name.
 set -uo pipefail
 
 writer=$1
 kills=${2:-300}
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-file="$folder/tl_options.txt"
+name=${3:-tl_options.txt}
+file="$folder/$name"
 { head -c 293 /dev/zero | tr '\0' a; printf '\r\n'; } >"$folder/a"
 head -c 4000 /dev/zero | tr '\0' b >"$folder/b"
 
@@ -35,8 +36,8 @@ for i in $(seq "$kills"); do
         echo "kill $i: the file holds ${#got} bytes, neither content"
     fi
 done
-left_max=$(find "$folder" -name 'tl_options.txt.tmp*' | wc -l)
+left_max=$(find "$folder" -name "$name.tmp*" | wc -l)
 "$writer" "$file" --start-only
-left=$(find "$folder" -name 'tl_options.txt.tmp*' | wc -l)
-echo "$kills kills: $bad missing, empty or torn files; $left_max temporary files left by the last kill; $left after the next start"
+left=$(find "$folder" -name "$name.tmp*" | wc -l)
+echo "$name, $kills kills: $bad missing, empty or torn files; $left_max temporary files left by the last kill; $left after the next start"
 [ "$bad" -eq 0 ] && [ "$left" -eq 0 ]

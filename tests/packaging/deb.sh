@@ -4,6 +4,7 @@
 # links; it holds the program at /usr/bin/talvorin and no font of its own.
 #   deb.sh <build dir> <project version>
 set -euo pipefail
+source "$(dirname "$0")/../lib/tally.sh"
 
 build=$1
 version=$2
@@ -20,12 +21,6 @@ depends=$(dpkg-deb -f "$deb" Depends)
 contents=$(dpkg-deb -c "$deb")
 echo "Depends: $depends"
 
-failures=0
-check() {  # check <description> <command...>
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what" >&2; failures=$((failures + 1)); fi
-}
 depends_on() { echo "$depends" | tr ',' '\n' | grep -Eq "^ *$1( |\$)"; }
 holds() { echo "$contents" | grep -Eq "$1"; }
 lacks() { ! holds "$1"; }
@@ -36,5 +31,8 @@ check "holds an executable usr/bin/talvorin" holds '^-rwxr-xr-x .* \./usr/bin/ta
 check "holds the desktop entry" holds ' \./usr/share/applications/talvorin\.desktop$'
 check "holds no font" lacks '\.(ttf|otf)$'
 check "versioned as the project ($version)" test "$(dpkg-deb -f "$deb" Version)" = "$version"
+docs() { holds 'doc/talvorin/copyright$' && holds 'doc/talvorin/changelog\.gz$' && holds 'man1/talvorin\.1\.gz$'; }
+check "holds Debian's copyright, changelog and manual page" docs
+! command -v lintian >/dev/null || check "lintian: no E:, no W:" lintian --fail-on error,warning "$deb"
 
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
+checks_done

@@ -5,6 +5,7 @@
 # face, which the system provides (fonts-dseg).
 #   install-tree.sh <build dir>
 set -euo pipefail
+source "$(dirname "$0")/../lib/tally.sh"
 
 build=$1
 work=$(mktemp -d)
@@ -12,12 +13,6 @@ trap 'rm -rf "$work"' EXIT
 DESTDIR="$work" cmake --install "$build" --prefix /usr >/dev/null
 usr="$work/usr"
 
-failures=0
-check() {  # check <description> <command...>
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what" >&2; failures=$((failures + 1)); fi
-}
 no_font() { [ -z "$(find "$work" -iname '*.ttf' -o -iname '*.otf')" ]; }
 # The icon files are the committed ones, not empty or renamed copies.
 is_png() { file -b "$1" | grep -q "^PNG image data, $2 x $2,"; }
@@ -32,4 +27,4 @@ check "the metainfo" sh -c "ls '$usr'/share/metainfo/*.metainfo.xml >/dev/null"
 check "the DSEG7 licence" grep -q "SIL Open Font License" "$usr/share/doc/talvorin/DSEG7-OFL.txt"
 check "no font shipped" no_font
 
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
+checks_done

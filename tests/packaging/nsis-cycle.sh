@@ -6,14 +6,8 @@
 #   nsis-cycle.sh <talvorin-x.y.z-setup.exe>
 #   nsis-cycle.sh <Windows build dir> <version>   (builds the installer first)
 set -euo pipefail
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/talvorin-nsis.XXXXXX")
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe="
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../lib/wine-prefix.sh"
+source "$(dirname "$0")/../lib/tally.sh"
 
 if [ -d "$1" ]; then
     cmake --install "$1" --prefix "$work/stage" >/dev/null
@@ -24,12 +18,6 @@ else
     setup=$(realpath "$1")
 fi
 
-failures=0
-check() {  # check <description> <command...>
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what" >&2; failures=$((failures + 1)); fi
-}
 absent() { [ ! -e "$1" ]; }
 unix_folder() { winepath -u "$(wine cmd /c echo "%$1%" | tr -d '\r')"; }
 has_key() { wine reg query "$1" >/dev/null 2>&1; }
@@ -40,8 +28,7 @@ lacks_value() { ! has_value "$1" "$2"; }
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Talvorin'
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 
-wineboot -i >/dev/null 2>&1
-wineserver -w
+new_prefix
 app="$(unix_folder LOCALAPPDATA)/Programs/Talvorin"
 shortcut="$(unix_folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Talvorin.lnk"
 
@@ -89,4 +76,4 @@ check "the uninstall key removed" lacks_key "$uninstall_key"
 check "start at login removed" lacks_value "$run_key" Talvorin
 check "the user's tl_options.txt kept" test -f "$app/tl_options.txt"
 
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
+checks_done

@@ -6,6 +6,7 @@
 # The committed icons are what tools/make-icon.py draws now.
 #   validate.sh <project version>
 set -euo pipefail
+source "$(dirname "$0")/../lib/tally.sh"
 
 version=$1
 work=$(mktemp -d)
@@ -15,12 +16,6 @@ packaging="$root/packaging"
 desktop="$packaging/linux/talvorin.desktop"
 metainfo=$(ls "$packaging"/linux/*.metainfo.xml)
 
-failures=0
-check() {  # check <description> <command...>
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what" >&2; failures=$((failures + 1)); fi
-}
 # Validators that exit 0 on warnings: any output at all counts as a fault.
 silent() {
     local out
@@ -49,4 +44,4 @@ check "the metainfo launches the shipped desktop entry" test "$(launchable)" = "
 check "the desktop entry's icon is in the hicolor tree" \
     test -f "$packaging/icons/hicolor/scalable/apps/$(icon_name).svg"
 
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
+checks_done

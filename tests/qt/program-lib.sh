@@ -3,6 +3,7 @@
 # outside, as the X server and the window manager see the windows.
 # Arguments of every test: the program, the folder for screenshots.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../lib/checks.sh"
 
 program_built=$1
 shots=$2
@@ -19,31 +20,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$work/stderr.log" ] && sed 's/^/  program: /' "$work/stderr.log" >&2
-    exit 1
-}
-
-check() {  # what expected actual
-    [ "$2" = "$3" ] || fail "$1: expected '$2', got '$3'"
-    echo "ok: $1 = $3 ($SECONDS s)"
-}
-
 start_program() {
     (cd "$work" && exec ./talvorin >"$work/stdout.log" 2>"$work/stderr.log") &
     pid=$!
-}
-
-# Polls a command until it succeeds, for at most $1 seconds.
-wait_until() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
 }
 
 visible_window() {  # name pattern -> id of a mapped window
@@ -81,6 +60,9 @@ geometry() {
 }
 
 map_state() { xwininfo -id "$1" | awk '/Map State/ {print $3}'; }
+# Conditions for wait_until, which runs them again each time (an argument
+# like "$(map_state ...)" would be read once, before the wait).
+mapped_as() { [ "$(map_state "$1")" = "$2" ]; }
 
 property() {  # id name -> the value after " = "
     # A UTF-8 locale, or xprop escapes the accented letters.
@@ -102,6 +84,7 @@ wm_supports() { xprop -root _NET_SUPPORTED | tr -d ' ' | tr ',=' '\n\n' | grep -
 
 # The options file's line $1 without its CR LF.
 option_line() { sed -n "${1}p" "$options" | tr -d '\r'; }
+line_is() { [ "$(option_line "$1")" = "$2" ]; }
 
 write_options() {  # the 15 lines
     printf '%s\r\n' "$@" >"$options"
@@ -137,4 +120,31 @@ click_at() {
     xdotool mousemove "$1" "$2"
     sleep 0.1
     xdotool click 1
+}
+
+press_on() {  # window keys...: the keys, with the window active (or at least focused)
+    xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus "$1" 2>/dev/null || true
+    sleep 0.3
+    xdotool key "${@:2}"
+}
+
+# Presses at $1,$2, moves in $3 steps of 10 right and 5 down, each synced
+# with the server, and releases: a drag well past the drag distance.
+drag_by_steps() {
+    local step
+    xdotool mousemove --sync "$1" "$2"
+    xdotool mousedown 1
+    for step in $(seq "$3"); do
+        xdotool mousemove --sync $(($1 + step * 10)) $(($2 + step * 5))
+        sleep 0.05
+    done
+    xdotool mouseup 1
+}
+
+# tl_extras.txt beside the options file, replaced as an editor saves it.
+extras_edit() { printf '%s\r\n' "$@" >"$work/x.new" && mv "$work/x.new" "$work/tl_extras.txt"; }
+
+ms_until() {  # seconds command...: the milliseconds it took to hold
+    local start=$(date +%s%N)
+    wait_until "$@" && echo $((($(date +%s%N) - start) / 1000000))
 }

@@ -15,13 +15,10 @@ atspi check-clock || fail "the clock is not a window named by the time"
 echo "ok: the clock is a window named by the time"
 
 # Enter on the focused clock: the prompt. Escape ("Annuler"): the dialog.
-xdotool windowactivate --sync "$clock" 2>/dev/null || xdotool windowfocus "$clock"
-sleep 0.3
-xdotool key Return
+press_on "$clock" Return
 box=$(wait_window '^Quitter Talvorin$')
 echo "ok: Enter on the clock opens the prompt"
-xdotool windowactivate --sync "$box" 2>/dev/null || true
-xdotool key Escape
+press_on "$box" Escape
 dialog=$(wait_window '^Talvorin - Param')
 sleep 0.5
 
@@ -30,13 +27,10 @@ atspi check-dialog || fail "a field of the dialog has no name, or the dialog is 
 echo "ok: the dialog and every field are named"
 
 # Space on the clock gives the prompt too; "Non" (Tab, Space) closes it.
-xdotool windowactivate --sync "$clock" 2>/dev/null || xdotool windowfocus "$clock"
-sleep 0.3
-xdotool key space
+press_on "$clock" space
 box=$(wait_window '^Quitter Talvorin$')
 echo "ok: Space on the clock opens the prompt"
-xdotool windowactivate --sync "$box" 2>/dev/null || true
-xdotool key Tab space
+press_on "$box" Tab space
 wait_until 3 no_window '^Quitter Talvorin$' || fail "prompt still open after Non"
 
 # Enter on a focused button presses it: "Par défaut" fills in the default

@@ -29,13 +29,7 @@ check "first tick saved the place" "$(default_options $((y * 15)) $((x * 15)) 0 
 screenshot clock-defaults.png "${w}x${h}+$x+$y"
 
 # Press on the time, move in steps well past the drag distance, release.
-xdotool mousemove --sync $((x + 60)) $((y + 70))
-xdotool mousedown 1
-for step in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove --sync $((x + 60 + step * 10)) $((y + 70 + step * 5))
-    sleep 0.05
-done
-xdotool mouseup 1
+drag_by_steps $((x + 60)) $((y + 70)) 8
 moved() { [ "$(geometry "$id")" = "$((x + 80)) $((y + 40)) $w $h" ]; }
 wait_until 3 moved || fail "drag: window at $(geometry "$id"), expected $((x + 80)) $((y + 40))"
 echo "ok: dragged to $((x + 80)) $((y + 40))"

@@ -116,6 +116,16 @@ c_full_disk_none() { disk=full; keep=none; }
 c_nearly_full_disk_bad() { disk=nearly; with_line 11 abc >"$(opts)"; keep=bytes; }
 c_non_ascii_folder_bad() { with_line 2 abc >"$(opts)"; keep=bytes; }
 c_non_ascii_folder_good() { default_lines >"$(opts)"; keep=values; }
+# The extras file beside it is only read at start: whatever it is stays as it is.
+exts() { echo "$dir/tl_extras.txt"; }
+c_extras_binary() { head -c 300 /dev/urandom >"$(exts)"; keep=bytes; }
+c_extras_100mb() { head -c 100000000 /dev/zero | tr '\0' 'x' >"$(exts)"; keep=bytes; }
+c_extras_bad_lines() { printf 'survol_discret=oui\r\n=1\r\n\xff\xfe\r\n' >"$(exts)"; keep=bytes; }
+c_extras_fifo() { mkfifo "$(exts)"; keep=entry; }
+c_extras_folder() { mkdir "$(exts)"; keep=entry; }
+c_extras_mode_000() { echo clics_traversants=1 >"$(exts)"; chmod 000 "$(exts)"; keep=bytes; }
+c_extras_read_only() { echo clics_traversants=1 >"$(exts)"; chmod 444 "$(exts)"; keep=bytes; }
+c_extras_leftover_temporaries() { : >"$(exts)"; echo x >"$(exts).tmp999999-0"; keep=bytes; }
 
 cases=$(declare -F | awk '{print $3}' | grep '^c_' | sed 's/^c_//')
 
@@ -128,7 +138,7 @@ values() {
 # The user's names: the options file and what it may have been moved to.
 kept_names() {
     local f
-    for f in "$dir"/tl_options.txt "$dir"/tl_options.txt.bak* "$dir"/dotfiles/*; do
+    for f in "$dir"/tl_options.txt "$dir"/tl_options.txt.bak* "$dir"/dotfiles/* "$dir"/tl_extras.txt; do
         [ -e "$f" ] || [ -L "$f" ] && printf '%s\n' "$f"
     done
 }
@@ -177,7 +187,7 @@ bad=0
 n=0
 for name in $cases; do
     n=$((n + 1))
-    keep="" rootowned="" sticky="" readonly_folder="" disk="" before=""
+    keep="" rootowned="" sticky="" readonly_folder="" disk="" before="" target=""
     base="$root/case$n"
     home="$root/home$n"
     mkdir -p "$home"
@@ -191,6 +201,7 @@ for name in $cases; do
         mounted=$dir
     fi
     cp "$program_built" "$dir/talvorin"
+    case $name in extras_*) target=$(exts) ;; *) target=$(opts) ;; esac
     "c_$name"
     if [ -n "$disk" ]; then
         # Fill the disk, leaving nothing (full) or a few bytes (nearly).
@@ -202,9 +213,9 @@ for name in $cases; do
     if [ -n "$sticky" ]; then chown root:root "$dir"; chmod 1777 "$dir"; fi
     [ -n "$readonly_folder" ] && { chown root:root "$dir"; chmod 755 "$dir"; }
     case $keep in
-    bytes) before=$(sha256sum <"$(opts)") ;;
-    values) before=$(values "$(opts)") ;;
-    entry) before=$(stat -c %F "$(opts)") ;;
+    bytes) before=$(sha256sum <"$target") ;;
+    values) before=$(values "$target") ;;
+    entry) before=$(stat -c %F "$target") ;;
     esac
 
     start_clock
@@ -221,7 +232,11 @@ for name in $cases; do
     if [ -z "$problem" ] && [ -n "$readonly_folder" ] && [ "$name" != read_only_folder_config_a_file ]; then
         [ -f "$home/.config/talvorin/tl_options.txt" ] || problem="no per-user file"
     fi
-    if [ -z "$problem" ] && [ "$name" = leftover_temporaries ] && [ -e "$(opts).tmp999999-0" ]; then
+    if [ -z "$problem" ] && [ "${name#extras_}" != "$name" ] && ! grep -q "extras" "$root/stderr.log" &&
+        [ "$name" != extras_leftover_temporaries ] && [ "$name" != extras_read_only ]; then
+        problem="no trace line for the extras file"
+    fi
+    if [ -z "$problem" ] && [ "${name%leftover_temporaries}" != "$name" ] && [ -e "$target.tmp999999-0" ]; then
         problem="the leftover of a killed writer is still there"
     fi
     if [ -z "$problem" ] && [ "$name" = read_only_folder_good ]; then

@@ -26,13 +26,7 @@ check "digits from the administrator's file" "101 115" "$w $h"
 [ -f "$user_options" ] || fail "no per-user file $user_options"
 check "per-user folder private" 700 "$(stat -c %a "$(dirname "$user_options")")"
 
-xdotool mousemove --sync $((x + 20)) $((y + 20))
-xdotool mousedown 1
-for step in 1 2 3 4 5 6; do
-    xdotool mousemove --sync $((x + 20 + step * 10)) $((y + 20 + step * 5))
-    sleep 0.05
-done
-xdotool mouseup 1
+drag_by_steps $((x + 20)) $((y + 20)) 6
 user_line() { sed -n "${1}p" "$user_options" | tr -d '\r'; }
 saved() { [ "$(user_line 9)" = "$(((x + 60) * 15))" ]; }
 wait_until 3 saved || fail "the drag was not saved in the per-user file: $(user_line 9)"

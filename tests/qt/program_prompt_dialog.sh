@@ -20,7 +20,7 @@ prompt() {
     click_at $((cx + cw / 2)) $((cy + ch / 2))
     box=$(wait_window '^Quitter Talvorin$')
     check "prompt title" '"Quitter Talvorin"' "$(property "$box" _NET_WM_NAME)"
-    wait_until 3 test "$(map_state "$clock")" = IsUnMapped || fail "clock not hidden during the prompt"
+    wait_until 3 mapped_as "$clock" IsUnMapped || fail "clock not hidden during the prompt"
     xdotool windowactivate --sync "$box" 2>/dev/null || true
 }
 
@@ -29,7 +29,7 @@ prompt
 screenshot prompt.png
 xdotool key Tab space
 wait_until 3 no_window '^Quitter Talvorin$' || fail "prompt still open after Non"
-wait_until 3 test "$(map_state "$clock")" = IsViewable || fail "clock not back after Non"
+wait_until 3 mapped_as "$clock" IsViewable || fail "clock not back after Non"
 no_window '^Talvorin - Param' || fail "Non opened the dialog"
 check "clock place after Non" "$x $y $w $h" "$(geometry "$clock")"
 
@@ -37,7 +37,7 @@ check "clock place after Non" "$x $y $w $h" "$(geometry "$clock")"
 prompt
 xdotool key Escape
 dialog=$(wait_window '^Talvorin - Param')
-wait_until 3 test "$(map_state "$clock")" = IsViewable || fail "clock not back after Annuler"
+wait_until 3 mapped_as "$clock" IsViewable || fail "clock not back after Annuler"
 check "dialog title" '"Talvorin - Paramètres"' "$(property "$dialog" _NET_WM_NAME)"
 read -r dx dy dw dh <<<"$(geometry "$dialog")"
 check "dialog client size" "334 377" "$dw $dh"
@@ -75,7 +75,7 @@ xdotool key shift+Tab shift+Tab shift+Tab shift+Tab space Tab Tab Tab Tab space
 not_above() { ! has_state "$clock" _NET_WM_STATE_ABOVE; }
 wait_until 3 not_above || fail "still above after clearing chkVis"
 echo "ok: no longer above"
-wait_until 3 test "$(option_line 13)" = 0 || fail "line 13 not cleared"
+wait_until 3 line_is 13 0 || fail "line 13 not cleared"
 check "place kept" "300 200 $w $h" "$(geometry "$clock")"
 
 # "Oui" (Enter, the default button) ends the program, dialog and all.

@@ -63,7 +63,8 @@ stop_program
 default_options $((870 * 15)) 1500 0 0 >"$options"
 start_program
 id=$(wait_window '^Talvorin V')
-wait_until 3 test "$(geometry "$id" | cut -d' ' -f2)" = 870 || fail "not at 870: $(geometry "$id")"
+top_is() { [ "$(geometry "$id" | cut -d' ' -f2)" = "$1" ]; }
+wait_until 3 top_is 870 || fail "not at 870: $(geometry "$id")"
 xmessage -name talvorin-panel -geometry 300x40+0+0 panel &
 panel=$!
 panel_id=$(wait_window_class talvorin-panel)

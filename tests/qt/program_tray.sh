@@ -6,12 +6,7 @@ source "$(dirname "$0")/program-lib.sh"
 export XDG_CONFIG_HOME="$work/config"
 entry="$XDG_CONFIG_HOME/autostart/talvorin.desktop"
 
-start_tray_host() {
-    trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
-        --height 32 --SetDockType true --transparent false --tint 0x303030 >/dev/null 2>&1 &
-    tray_host=$!
-}
-stop_tray_host() { kill "$tray_host" 2>/dev/null || true; wait "$tray_host" 2>/dev/null || true; }
+source "$(dirname "$0")/../lib/tray.sh"
 trap 'stop_tray_host; cleanup' EXIT
 
 # Opacity 0: the clock cannot be seen, the tray is the way back. The tray
@@ -22,19 +17,12 @@ clock=$(wait_window '^Talvorin V')
 sleep 0.5
 start_tray_host
 
-docked_icon() {  # the program's window embedded in trayer's panel
-    local panel
-    panel=$(xdotool search --classname '^panel$' 2>/dev/null | head -n1)
-    [ -n "$panel" ] || return 1
-    xwininfo -tree -id "$panel" | awk '/"talvorin"/ {print $1; exit}'
-}
 # Polled: each call looks again.
-icon_docked() { [ -n "$(docked_icon)" ]; }
-clock_state_is() { [ "$(map_state "$clock")" = "$1" ]; }
+icon_docked() { [ -n "$(docked_icon talvorin)" ]; }
 program_gone() { ! kill -0 "$pid" 2>/dev/null; }
 
 wait_until 10 icon_docked || fail "the icon did not dock in the tray"
-icon=$(docked_icon)
+icon=$(docked_icon talvorin)
 read -r ix iy iw ih <<<"$(geometry "$icon")"
 sleep 0.5
 screenshot tray-icon.png "160x40+$((ix - 130))+$((iy - 4))"
@@ -79,17 +67,17 @@ check "opacity of the clock from its file" 0 "$(opacity)"
 # "Afficher l'horloge" on an iconified clock: back, at opacity 10, file unchanged.
 before=$(md5sum <"$options")
 xdotool windowminimize "$clock"
-wait_until 3 clock_state_is IsUnMapped || fail "clock not iconified"
+wait_until 3 mapped_as "$clock" IsUnMapped || fail "clock not iconified"
 menu_item 1 shot
-wait_until 3 clock_state_is IsViewable || fail "Afficher did not show the clock"
+wait_until 3 mapped_as "$clock" IsViewable || fail "Afficher did not show the clock"
 check "opacity after Afficher (10/255 of 0xffffffff)" $((10 * 0xffffffff / 255)) "$(opacity)"
 check "options file after Afficher" "$before" "$(md5sum <"$options")"
 
 # A left click on the icon does the same.
 xdotool windowminimize "$clock"
-wait_until 3 clock_state_is IsUnMapped || fail "clock not iconified"
+wait_until 3 mapped_as "$clock" IsUnMapped || fail "clock not iconified"
 click_at $((ix + iw / 2)) $((iy + ih / 2))
-wait_until 3 clock_state_is IsViewable || fail "a click on the icon did not show the clock"
+wait_until 3 mapped_as "$clock" IsViewable || fail "a click on the icon did not show the clock"
 echo "ok: a left click on the icon shows the clock"
 
 # The clock shown from the tray has the keyboard: Enter gives its prompt,
@@ -103,7 +91,7 @@ echo "ok: the clock shown from the tray takes the keyboard"
 xdotool windowactivate --sync "$(visible_window '^Quitter Talvorin$')" 2>/dev/null || true
 xdotool key Tab space
 wait_until 5 prompt_closed || fail "the prompt did not close on Non"
-wait_until 3 clock_state_is IsViewable || fail "clock not back after Non"
+wait_until 3 mapped_as "$clock" IsViewable || fail "clock not back after Non"
 
 # "Paramètres…": the settings dialog.
 menu_item 2
@@ -120,8 +108,14 @@ menu_item 3
 wait_until 3 test ! -e "$entry" || fail "the autostart entry is still there"
 echo "ok: autostart entry written then removed"
 
-# "Quitter": the program ends, with status 0.
+# "Afficher les secondes" and "Verrouiller la position": line 15 and tl_extras.txt.
 menu_item 4
+menu_item 6
+wait_until 3 grep -q '^position_verrouillee=1' "$work/tl_extras.txt" || fail "lock not saved"
+check "seconds from the tray" 1 "$(option_line 15)"
+
+# "Quitter": the program ends, with status 0.
+menu_item 9
 wait_until 5 program_gone || fail "Quitter did not end the program"
 status=0
 wait "$pid" || status=$?
@@ -135,7 +129,7 @@ sleep 0.3
 start_program
 clock=$(wait_window '^Talvorin V')
 sleep 1.5
-[ -z "$(docked_icon)" ] || fail "an icon without a tray host"
+[ -z "$(docked_icon talvorin)" ] || fail "an icon without a tray host"
 check "clock mapped without a tray" IsViewable "$(map_state "$clock")"
 kill -0 "$pid" || fail "the program ended without a tray host"
 grep -v XDG_RUNTIME_DIR "$work/stderr.log" && fail "error lines without a tray host"

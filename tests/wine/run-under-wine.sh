@@ -1,32 +1,26 @@
 #!/usr/bin/env bash
 # Runs a Windows test program beside a copy of talvorin.exe under Wine, in a
-# fresh prefix in a temporary folder, on the display tools/with-xvfb.sh gives.
-# Windows sees the French locale whatever the machine's own. No Mono or Gecko
-# installer runs, and a crash ends the program instead of starting winedbg.
+# fresh prefix (tests/lib/wine-prefix.sh), on the display tools/with-xvfb.sh gives.
 #   run-under-wine.sh <test.exe> <talvorin.exe> <screenshot folder> [args...]
 # The test program gets its args, then the app and screenshot folders (Windows paths).
+# TALVORIN_WINE_DPI="96 120 ..." runs it once at each DPI, in the same prefix,
+# with the screenshots of each in <screenshot folder>/<dpi>dpi.
 set -euo pipefail
+source "$(dirname "$0")/../lib/wine-prefix.sh"
 
 test_exe=$1
 talvorin_exe=$2
 shots=$3
 shift 3
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/talvorin-wine.XXXXXX")
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe="
 mounted=""
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    [ -n "$mounted" ] && umount "$mounted"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+test_cleanup() { [ -z "$mounted" ] || umount "$mounted"; }
 
 windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
 
 # A folder name outside ASCII: the options file must still be found and written.
 app="$work/Horloge d'été"
-mkdir -p "$app" "$work/shots" "$shots"
+mkdir -p "$app" "$shots"
 cp "$talvorin_exe" "$test_exe" "$app/"
 font="$(dirname "$talvorin_exe")/DSEG7Classic-Regular.ttf"
 [ -f "$font" ] && cp "$font" "$app/"
@@ -45,21 +39,31 @@ if [ -n "${TALVORIN_WINE_READONLY_APP:-}" ]; then
     mount -o remount,ro "$app"
 fi
 
-french=(env LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8)
-"${french[@]}" wineboot -i >/dev/null 2>&1
-if [ -n "${TALVORIN_WINE_DPI:-}" ]; then  # the display's DPI as Windows reports it
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
-        /d "$TALVORIN_WINE_DPI" /f >/dev/null 2>&1
-fi
-wineserver -w
+new_prefix
+
+run_once() {  # screenshot folder, args
+    local out=$1 status=0 bmp
+    shift
+    rm -rf "$work/shots"
+    mkdir -p "$work/shots" "$out"
+    "${french[@]}" wine "$app/$(basename "$test_exe")" "$@" \
+        "$(windows_path "$app")" "$(windows_path "$work/shots")" || status=$?
+    wineserver -k >/dev/null 2>&1 || true
+    for bmp in "$work"/shots/*.bmp; do
+        [ -e "$bmp" ] || continue
+        convert "$bmp" "$out/$(basename "${bmp%.bmp}").png" || echo "cannot convert $bmp" >&2
+    done
+    return $status
+}
 
 status=0
-"${french[@]}" wine "$app/$(basename "$test_exe")" "$@" \
-    "$(windows_path "$app")" "$(windows_path "$work/shots")" || status=$?
-
-wineserver -k >/dev/null 2>&1 || true
-for bmp in "$work"/shots/*.bmp; do
-    [ -e "$bmp" ] || continue
-    convert "$bmp" "$shots/$(basename "${bmp%.bmp}").png" || echo "cannot convert $bmp" >&2
-done
+if [ -z "${TALVORIN_WINE_DPI:-}" ]; then
+    run_once "$shots" "$@" || status=$?
+else
+    for dpi in $TALVORIN_WINE_DPI; do
+        echo "--- at $dpi dpi"
+        set_dpi "$dpi"
+        run_once "$shots/${dpi}dpi" "$@" || status=$?
+    done
+fi
 exit $status

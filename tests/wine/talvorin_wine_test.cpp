@@ -405,6 +405,74 @@ void readOnlyFile(Context& c) {
     SetFileAttributesW(optionsPath(c).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// --- tl_extras.txt, edited by hand while the clock runs ---------------------------
+
+// A window of this process that counts the clicks it gets.
+HWND plainWindow(const RECT& r) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (m == WM_LBUTTONDOWN) SetWindowLongPtrW(w, GWLP_USERDATA, 1);
+        return DefWindowProcW(w, m, wp, lp);
+    };
+    wc.lpszClassName = L"extras-below";
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+}
+
+void extrasByHand(Context& c) {
+    const std::string options = preparedOptions(127, 0, 64, 127, "0", "0");
+    writeBytes(optionsPath(c), options);
+    const std::wstring extras = c.appDir + L"\\tl_extras.txt";
+    writeBytes(extras, "position_verrouillee=1\r\n");
+    RunningProgram program(c.appDir);
+    HWND clock = waitForClock(c, program);
+    if (!clock) return;
+    auto within3s = [](auto done) {
+        return waitFor(
+            [&] {
+                for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+                return done();
+            },
+            3s);
+    };
+    BYTE alpha = 0;
+    auto alphaIs = [&](BYTE a) {
+        return GetLayeredWindowAttributes(clock, nullptr, &alpha, nullptr) && alpha == a;
+    };
+    const RECT r = windowRect(clock);
+    drag(POINT{r.left + 12, r.top + 12}, POINT{70, 50});
+    std::this_thread::sleep_for(1500ms);
+    c.report.check(windowRect(clock).left == r.left, "locked: a drag leaves the clock in place");
+    c.report.equal(readBytes(optionsPath(c)), options, "locked: lines 8-9 unchanged");
+
+    HWND below = plainWindow(r);
+    SetWindowPos(below, clock, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    writeBytes(extras, "clics_traversants=1\r\n");
+    c.report.check(within3s([&] { return hasExStyle(clock, WS_EX_TRANSPARENT | WS_EX_LAYERED); }),
+                   "a hand edit lets the clicks through");
+    click(centre(r));
+    c.report.check(within3s([&] { return GetWindowLongPtrW(below, GWLP_USERDATA) == 1; }) &&
+                       !visibleWindow(program.pid(), L"#32770", L"Quitter Talvorin"),
+                   "a click reaches the window below and opens no prompt");
+    DestroyWindow(below);
+
+    writeBytes(extras, "masquer_plein_ecran=1\r\nsurvol_discret=1\r\n");
+    std::this_thread::sleep_for(1500ms);
+    mouseMoveTo(centre(r));
+    c.report.check(within3s([&] { return alphaIs(26); }), "faded under the pointer");
+    mouseMoveTo(POINT{r.right + 200, r.bottom + 200});
+    c.report.check(within3s([&] { return alphaIs(127); }), "its own opacity again");
+    HWND full =
+        plainWindow(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    SetForegroundWindow(full);
+    c.report.check(within3s([&] { return !IsWindowVisible(clock); }),
+                   "hidden by a full-screen window");
+    DestroyWindow(full);
+    c.report.check(within3s([&] { return IsWindowVisible(clock) != FALSE; }),
+                   "back when it closes");
+}
+
 // --- Installed in a folder the user cannot write ------------------------------
 
 std::wstring userOptionsPath() {
@@ -496,6 +564,8 @@ int wmain(int argc, wchar_t** argv) {
         lostPositions(context);
     else if (scenario == L"display-changes")
         displayChanges(context);
+    else if (scenario == L"extras")
+        extrasByHand(context);
     else
         report.check(false, "known scenario " + utf8(scenario));
     return report.exitCode();

@@ -5,50 +5,24 @@
 # on the focused clock opens its prompt, Enter on a focused button presses it.
 #   tray-under-wine.sh <talvorin.exe> <screenshot folder>
 set -euo pipefail
+source "$(dirname "$0")/../lib/wine-prefix.sh"
+source "$(dirname "$0")/../lib/checks.sh"
+source "$(dirname "$0")/../lib/tray.sh"
 
 talvorin_exe=$1
 shots=$2
 mkdir -p "$shots"
-work=$(mktemp -d "${TMPDIR:-/tmp}/talvorin-wine-tray.XXXXXX")
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe="
-pid="" tray_host=""
-cleanup() {
-    [ -n "$tray_host" ] && kill "$tray_host" 2>/dev/null || true
-    wineserver -k >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$work/stderr.log" ] && sed 's/^/  program: /' "$work/stderr.log" >&2
-    exit 1
-}
-check() {
-    [ "$2" = "$3" ] || fail "$1: expected '$2', got '$3'"
-    echo "ok: $1 = $3 ($SECONDS s)"
-}
-wait_until() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.2
-    done
-}
+pid=""
+test_cleanup() { stop_tray_host; }
 
 app="$work/app"
 mkdir -p "$app"
 cp "$talvorin_exe" "$app/"
 font="$(dirname "$talvorin_exe")/DSEG7Classic-Regular.ttf"
 [ -f "$font" ] && cp "$font" "$app/"
-french=(env LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8)
-"${french[@]}" wineboot -i >/dev/null 2>&1
-wineserver -w
+new_prefix
 
-trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
-    --height 32 --SetDockType true --transparent false --tint 0x303030 >/dev/null 2>&1 &
-tray_host=$!
+start_tray_host
 sleep 1
 
 # The clock away from the default place, so that applying the defaults shows.
@@ -68,15 +42,10 @@ clock_shown() { [ -n "$(clock_window)" ]; }
 wait_until 30 clock_shown || fail "the clock did not show"
 clock=$(clock_window)
 
-docked_icon() {  # Wine's icon window inside trayer's panel
-    local panel
-    panel=$(xdotool search --classname '^panel$' 2>/dev/null | head -n1)
-    [ -n "$panel" ] || return 0
-    xwininfo -tree -id "$panel" | awk '/"explorer.exe"/ {print $1; exit}'
-}
-icon_docked() { [ -n "$(docked_icon)" ]; }
+# Wine's shell docks the icon: its window is explorer.exe's.
+icon_docked() { [ -n "$(docked_icon explorer.exe)" ]; }
 wait_until 20 icon_docked || fail "the icon did not dock in the tray"
-icon=$(docked_icon)
+icon=$(docked_icon explorer.exe)
 read -r ix iy iw ih <<<"$(xwininfo -id "$icon" | awk '/Absolute upper-left X/ {x=$4}
     /Absolute upper-left Y/ {y=$4} /^  Width/ {w=$2} /^  Height/ {h=$2} END {print x, y, w, h}')"
 echo "ok: icon docked at $ix,$iy ${iw}x$ih ($SECONDS s)"
@@ -102,11 +71,11 @@ menu_item() {  # 1-based, separators skipped
     fi
     sleep 0.3
     # Wine's menu does not take the keyboard from a hidden owner: the item is
-    # clicked, at its share of the menu's height (four items and a separator).
+    # clicked, at its share of the menu's height (nine items, two separators).
     local mx my mw mh
     read -r mx my mw mh <<<"$(xwininfo -id "$(menu_window)" | awk '/Absolute upper-left X/ {x=$4}
         /Absolute upper-left Y/ {y=$4} /^  Width/ {w=$2} /^  Height/ {h=$2} END {print x, y, w, h}')"
-    local shares=(0 12 35 57 84)  # percent of the height, item centres
+    local shares=(0 5 16 27 39 50 61 72 82 95)  # percent of the height, item centres
     xdotool mousemove $((mx + mw / 2)) $((my + mh * ${shares[$1]} / 100))
     sleep 0.3
     xdotool click 1
@@ -202,7 +171,9 @@ xdotool key Escape
 wait_until 5 prompt_gone || fail "the prompt did not close on Escape"
 
 # "Quitter": the program ends with status 0.
-menu_item 4
+menu_item 4  # "Afficher les secondes"
+wait_until 3 test "$(option_line 15)" = 1 || fail "seconds not saved from the tray"
+menu_item 9
 gone() { ! kill -0 "$pid" 2>/dev/null; }
 wait_until 10 gone || fail "Quitter did not end the program"
 status=0

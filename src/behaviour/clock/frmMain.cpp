@@ -1,8 +1,11 @@
 #include "clock/frmMain.h"
 
+#include <algorithm>
+
 #include "base/Error.h"
 #include "base/ErrorText.h"
 #include "base/FileReplace.h"
+#include "base/Files.h"
 #include "base/Integers.h"
 #include "base/Paths.h"
 #include "base/Rgb.h"
@@ -13,6 +16,7 @@
 #include "clock/Reach.h"
 #include "clock/frmMainDesign.h"
 #include "clock/modFunctions.h"
+#include "program/ErrorBoundary.h"
 #include "program/Transparence.h"
 #include "settings/OptionsFile.h"
 #include "settings/OptionsPlace.h"
@@ -22,11 +26,33 @@ namespace talvorin {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
+// About a tenth of full opacity: what lies under the clock can be read.
+constexpr int16_t kHoverAlpha = 26;
+
+// Called while handling a failed read: true when it failed only because the
+// file does not exist yet, as at a first start, which is no failure to report.
+// A dangling link or an unreadable folder still is.
+bool noFileYet(const std::string& file) noexcept {
+    try {
+        throw;
+    } catch (const RuntimeError& error) {
+        try {
+            return error.code() == ErrorCode::FileNotFound &&
+                   os::entryKind(file) == os::EntryKind::Missing;
+        } catch (...) {
+            return false;
+        }
+    } catch (...) {
+        return false;
+    }
+}
 
 }  // namespace
 
 frmMain::frmMain(Runtime& runtime, std::function<void()> showSettings)
-    : FormHost(runtime, frmMainDesign()), showSettings_(std::move(showSettings)) {
+    : FormHost(runtime, frmMainDesign()), showSettings_(std::move(showSettings)), extras_(runtime) {
+    // Both files live in the options folder: a change there looks at each.
+    addFileCheck([this] { noticeExtrasEdits(); });
     addFileCheck([this] { checkOptionsFile(); });
 }
 
@@ -47,11 +73,7 @@ void frmMain::resume() {
 }
 
 void frmMain::tolerate(const char* what, const std::function<void()>& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-        traceCurrentError(what);
-    }
+    guardStep(runtime(), frmMainDesign().name + " " + what, step);
 }
 
 void frmMain::Form_Load() {
@@ -61,7 +83,12 @@ void frmMain::Form_Load() {
     view().setCaption("Talvorin V" + toText(version.major) + "." + toText(version.minor) + "." +
                       toText(version.revision));
     view().setBackColor(packRgb(settings.CoulR, settings.CoulG, settings.CoulB));
+    applyOpacity();
+    extras_.load(optionsFile());
+    applyExtras();
+}
 
+void frmMain::applyOpacity() {
     User32& user32 = runtime().user32();
     const int32_t style = user32.GetWindowLongA(view().hWnd(), kGwlExStyle);
     user32.SetWindowLongA(view().hWnd(), kGwlExStyle, style | kWsExLayered);
@@ -105,7 +132,8 @@ void frmMain::readParametres() {
         applyLayout();
         savesOff_ = false;
     } catch (...) {
-        traceCurrentError("options " + optionsFile() + " not loaded, defaults used");
+        if (!noFileYet(optionsFile()))
+            traceCurrentError("options " + optionsFile() + " not loaded, defaults used");
         fallBackToDefaults();
     }
     tolerate("bringing the clock within reach", [&] { keepReachable(); });
@@ -215,6 +243,7 @@ void frmMain::Timer1_Timer() {
     window.label("LabHeure").setCaption(runtime().timeText(now, isNotOff(settings.Secondes)));
     window.label("LabDay").setCaption(dayOfWeekName(now.date) + " " + runtime().dateText(now));
     noticeHandEdits(now);
+    tolerate("full-screen check", [&] { stepAsideForFullScreen(); });
     if (tickListener_) tickListener_(now);
 
     // In pixels: at most DPIs many whole twips fall on one pixel, and only a
@@ -249,6 +278,72 @@ void frmMain::checkOptionsFile() {
         return;
     }
     readParametres();
+}
+
+// ---- extras ------------------------------------------------------------------
+
+void frmMain::noticeExtrasEdits() {
+    if (extras_.reloadIfEdited()) applyExtras();
+}
+
+void frmMain::applyExtras() {
+    const Extras& on = extras_.values();
+    setDragLocked(on.positionVerrouillee);
+    if (on.clicsTraversants != passThrough_) {
+        User32& user32 = runtime().user32();
+        const int32_t style = user32.GetWindowLongA(view().hWnd(), kGwlExStyle);
+        user32.SetWindowLongA(
+            view().hWnd(), kGwlExStyle,
+            on.clicsTraversants ? style | kWsExTransparent : style & ~kWsExTransparent);
+        passThrough_ = on.clicsTraversants;
+    }
+    if (faded_ && !on.survolDiscret) onPointerOver(false);
+    // The full-screen rule follows on the next tick: at load the window is
+    // not shown yet, and a hide now would be undone by the show.
+}
+
+void frmMain::setExtra(ExtraKey key, bool on) {
+    // Applied even when the save fails: the tray shows what is in effect.
+    try {
+        extras_.set(key, on);
+    } catch (...) {
+        tolerate("extras", [this] { applyExtras(); });
+        throw;
+    }
+    applyExtras();
+}
+
+void frmMain::setSeconds(bool on) {
+    settings.Secondes = on ? "1" : "0";
+    applyLayout();
+    writeFile();
+}
+
+void frmMain::onPointerOver(bool over) noexcept {
+    dispatch("pointer over", [&] {
+        const bool fade = over && extras_.values().survolDiscret;
+        if (fade == faded_) return;
+        faded_ = fade;
+        if (fade)
+            setTransparency(runtime().user32(), view().hWnd(),
+                            std::min<int16_t>(kHoverAlpha, settings.Trans), runtime());
+        else
+            applyOpacity();
+    });
+}
+
+void frmMain::stepAsideForFullScreen() {
+    const bool fullScreen =
+        extras_.values().masquerPleinEcran && runtime().fullScreenInFront(view().hWnd());
+    if (fullScreen == fullScreenSeen_) return;
+    fullScreenSeen_ = fullScreen;
+    if (fullScreen) {
+        hide();
+        hiddenForFullScreen_ = true;
+    } else if (hiddenForFullScreen_) {
+        hiddenForFullScreen_ = false;
+        show();
+    }
 }
 
 // ---- prompt ------------------------------------------------------------------

@@ -11,6 +11,7 @@
 
 #include "base/Files.h"
 #include "clock/ClockControl.h"
+#include "clock/ClockExtras.h"
 #include "program/FormHost.h"
 #include "settings/ClockSettings.h"
 
@@ -53,6 +54,13 @@ class frmMain final : public FormHost, public ClockControl {
     void addFileCheck(std::function<void()> check);
 
     Timer& Timer1() const;
+
+    // The settings of tl_extras.txt, and the tray's way to change them: set,
+    // applied and saved at once. Raises when the save fails (still applied).
+    const Extras& extras() const { return extras_.values(); }
+    void setExtra(ExtraKey key, bool on);
+    // The seconds on or off, as the dialog's box does: laid out and saved.
+    void setSeconds(bool on);
     // The options file in use: beside the program or the per-user one.
     std::string optionsFile() const;
 
@@ -61,6 +69,7 @@ class frmMain final : public FormHost, public ClockControl {
     void onDisplayChanged() noexcept override;
     // Enter or Space on the focused clock: the prompt, as a click.
     void onKey(Key key) noexcept override;
+    void onPointerOver(bool over) noexcept override;
 
     // ClockControl, for the settings dialog.
     ClockSettings& clockSettings() override { return settings; }
@@ -81,6 +90,14 @@ class frmMain final : public FormHost, public ClockControl {
     // clock last read or wrote it.
     void checkOptionsFile();
     void fallBackToDefaults() noexcept;
+    // The opacity of the settings (or the colour key alone when it is no
+    // valid one), as the window had it when it was loaded.
+    void applyOpacity();
+    void applyExtras();
+    void noticeExtrasEdits();
+    // Hides the clock when a full-screen window comes to the front of its
+    // monitor and shows it again when it goes; a show in between stands.
+    void stepAsideForFullScreen();
     // Runs one step of a sequence that must go on whatever a step raises;
     // a failed step leaves a line in the error trace.
     void tolerate(const char* what, const std::function<void()>& step) noexcept;
@@ -102,6 +119,11 @@ class frmMain final : public FormHost, public ClockControl {
     std::vector<std::function<void()>> fileChecks_;
     bool rescuedUnsaved_ = false;  // moved within reach, not saved there yet
     std::function<void(const LocalTime&)> tickListener_;
+    ClockExtras extras_;
+    bool fullScreenSeen_ = false;
+    bool hiddenForFullScreen_ = false;
+    bool faded_ = false;  // by the pointer over it
+    bool passThrough_ = false;
 };
 
 }  // namespace talvorin

@@ -1,6 +1,6 @@
 #include "program/FormHost.h"
 
-#include "base/ErrorText.h"
+#include "program/ErrorBoundary.h"
 
 namespace talvorin {
 
@@ -42,7 +42,7 @@ void FormHost::onPointerPress(const PointerEvent& event) noexcept {
 
 void FormHost::onPointerMove(const PointerEvent& event) noexcept {
     dispatch("drag", [&] {
-        if (const auto topLeft = gesture_.move(event, design_.draggableSurface))
+        if (const auto topLeft = gesture_.move(event, design_.draggableSurface && !dragLocked_))
             view().dragTo(*topLeft);
     });
 }
@@ -54,23 +54,12 @@ void FormHost::onPointerRelease(const PointerEvent& event) noexcept {
 }
 
 void FormHost::dispatch(const char* what, const std::function<void()>& handler) noexcept {
-    try {
-        handler();
-    } catch (const RuntimeError& e) {
-        lastUnhandled_ = e.code();
-        traceCurrentError(what);
-    } catch (...) {
-        lastUnhandled_ = ErrorCode::InvalidProcedureCall;
-        traceCurrentError(what);
-    }
+    if (const auto failure = guardStep(runtime_, design_.name + " " + what, handler))
+        lastUnhandled_ = failure;
 }
 
 void FormHost::traceCurrentError(const std::string& what) noexcept {
-    try {
-        runtime_.reportError(design_.name + " " + what + ": " + describeCurrentException());
-    } catch (...) {
-        // Nowhere left to tell: the trace itself failed (out of memory).
-    }
+    talvorin::traceCurrentError(runtime_, design_.name + " " + what);
 }
 
 }  // namespace talvorin

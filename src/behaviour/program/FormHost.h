@@ -29,6 +29,8 @@ class FormHost : public FormEvents {
     void hide();
     void unload();
     bool loaded() const { return view_ != nullptr; }
+    // A locked window is never dragged; its clicks stay clicks.
+    void setDragLocked(bool locked) { dragLocked_ = locked; }
     // The window; raises InvalidProcedureCall when it is not loaded.
     FormView& view() const;
 
@@ -57,6 +59,7 @@ class FormHost : public FormEvents {
     std::unique_ptr<FormView> view_;
     std::optional<ErrorCode> lastUnhandled_;
     PointerGesture gesture_;
+    bool dragLocked_ = false;
 };
 
 }  // namespace talvorin

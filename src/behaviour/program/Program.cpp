@@ -1,8 +1,8 @@
 #include "program/Program.h"
 
-#include "base/ErrorText.h"
 #include "clock/frmMain.h"
 #include "dialog/frmParam.h"
+#include "program/ErrorBoundary.h"
 #include "program/InstanceKey.h"
 #include "program/TrayMenu.h"
 
@@ -13,14 +13,13 @@ Program::Program(Runtime& runtime) : runtime_(runtime) {}
 Program::~Program() = default;
 
 bool Program::start() {
-    try {
-        if (!runtime_.claimInstance(instanceKey(mainForm().optionsFile()), [this] { showClock(); }))
-            return false;
-    } catch (...) {
-        // Two clocks on one file are better than none.
-        runtime_.reportError("one clock per options file not ensured: " +
-                             describeCurrentException());
-    }
+    bool claimed = true;
+    // Two clocks on one file are better than none: a failed claim goes on.
+    guardStep(runtime_, "one clock per options file not ensured", [&] {
+        claimed =
+            runtime_.claimInstance(instanceKey(mainForm().optionsFile()), [this] { showClock(); });
+    });
+    if (!claimed) return false;
     mainForm().show();
     startTray();
     return true;
@@ -37,11 +36,7 @@ void Program::startTray() {
 void Program::showClock() noexcept {
     // Not before the clock ever showed, nor once the program is ending.
     if (!main_ || !main_->loaded()) return;
-    try {
-        main_->bringBack();
-    } catch (...) {
-        runtime_.reportError("clock not shown again: " + describeCurrentException());
-    }
+    guardStep(runtime_, "clock not shown again", [this] { main_->bringBack(); });
 }
 
 frmMain& Program::mainForm() {

@@ -1,6 +1,6 @@
 #include "program/Transparence.h"
 
-#include "base/ErrorText.h"
+#include "program/ErrorBoundary.h"
 
 namespace talvorin {
 
@@ -10,15 +10,7 @@ namespace {
 // to make it: the remaining calls still run, as the window may be usable.
 template <typename Call>
 void attempt(bool& failed, ErrorTrace& trace, Call&& call) noexcept {
-    try {
-        call();
-    } catch (...) {
-        failed = true;
-        try {
-            trace.reportError("window opacity: " + describeCurrentException());
-        } catch (...) {
-        }
-    }
+    if (guardStep(trace, "window opacity", call)) failed = true;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "platform/Runtime.h"
+#include "settings/ExtrasFile.h"
 
 namespace talvorin {
 
@@ -21,13 +22,19 @@ inline constexpr std::string_view kTrayShowClock = "afficher";
 inline constexpr std::string_view kTraySettings = "parametres";
 inline constexpr std::string_view kTrayStartAtLogin = "demarrage";
 inline constexpr std::string_view kTrayQuit = "quitter";
+inline constexpr std::string_view kTraySeconds = "secondes";
+inline constexpr std::string_view kTrayClickThrough = "clics_traversants";
+inline constexpr std::string_view kTrayLockPosition = "position_verrouillee";
+inline constexpr std::string_view kTrayFullScreen = "masquer_plein_ecran";
+inline constexpr std::string_view kTrayHover = "survol_discret";
 
 // The opacity the clock is shown at from the tray when its own would leave it
 // invisible or nearly so; it lasts until the settings are next applied.
 inline constexpr int16_t kTrayShowAlpha = 10;
 
 // An item with an empty id and caption is a separator.
-TrayDesign trayDesign(const std::string& toolTip, bool startsAtLogin);
+TrayDesign trayDesign(const std::string& toolTip, bool startsAtLogin, bool seconds = false,
+                      const Extras& extras = {});
 std::string trayToolTip(const Runtime& runtime, const LocalTime& now);
 
 class TrayMenu final : public TrayEvents {
@@ -51,8 +58,9 @@ class TrayMenu final : public TrayEvents {
   private:
     void showClock();
     void toggleStartAtLogin();
+    // The seconds and the extras as the clock has them, hand edits included.
+    void showClockStates();
     void quit();
-    void traceCurrentError(const std::string& what) noexcept;
 
     Runtime& runtime_;
     frmMain& clock_;

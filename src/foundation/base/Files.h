@@ -64,6 +64,13 @@ void createFolders(const std::string& folder);
 // The folder for this user's settings of this program: $XDG_CONFIG_HOME/talvorin
 // (~/.config/talvorin) on Linux, %APPDATA%\Talvorin on Windows; "" when unknown.
 std::string userSettingsFolder();
+// Folders whose programs are installed ones: the folder this build installs
+// programs to on Linux (/usr/bin for the packages), the Program Files folders
+// on Windows.
+std::vector<std::string> systemProgramFolders();
+// Where an administrator leaves defaults for the installed program:
+// /etc/talvorin on Linux; "" on Windows, where they stay beside the program.
+std::string adminSettingsFolder();
 
 int processId() noexcept;
 bool processAlive(int pid) noexcept;

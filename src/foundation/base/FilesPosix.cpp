@@ -240,6 +240,18 @@ std::string userSettingsFolder() {
     return joinPath(joinPath(home, ".config"), "talvorin");
 }
 
+std::vector<std::string> systemProgramFolders() {
+#ifdef TALVORIN_INSTALL_BINDIR
+    return {TALVORIN_INSTALL_BINDIR};
+#else
+    return {};
+#endif
+}
+
+std::string adminSettingsFolder() {
+    return "/etc/talvorin";
+}
+
 int processId() noexcept {
     return static_cast<int>(::getpid());
 }

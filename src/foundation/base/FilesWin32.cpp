@@ -250,6 +250,21 @@ std::string userSettingsFolder() {
     return "";
 }
 
+std::vector<std::string> systemProgramFolders() {
+    std::vector<std::string> folders;
+    // 64-bit Program Files, the 32-bit one, and the 64-bit one as a 32-bit program sees it.
+    for (const wchar_t* name : {L"ProgramFiles", L"ProgramFiles(x86)", L"ProgramW6432"}) {
+        wchar_t buffer[MAX_PATH * 4];
+        const DWORD n = GetEnvironmentVariableW(name, buffer, MAX_PATH * 4);
+        if (n > 0 && n < MAX_PATH * 4) folders.push_back(narrow({buffer, n}));
+    }
+    return folders;
+}
+
+std::string adminSettingsFolder() {
+    return "";
+}
+
 int processId() noexcept {
     return static_cast<int>(GetCurrentProcessId());
 }

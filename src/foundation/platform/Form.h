@@ -78,6 +78,8 @@ class FormEvents {
     virtual void onPointerRelease(const PointerEvent& event) noexcept = 0;
     // Another window took the pointer mid-press: no click, no more drag.
     virtual void onPointerCancel() noexcept = 0;
+    // The pointer came over the window (true) or left it (false), pressed or not.
+    virtual void onPointerOver(bool) noexcept {}
     virtual void onTimer(std::string_view timer) noexcept = 0;
     // The desktop changed under the window: a monitor came or went, a
     // resolution, DPI or work area changed, the system resumed, or the shell

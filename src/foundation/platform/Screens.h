@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ControlGeometry.h"
+#include "platform/User32.h"
 
 namespace talvorin {
 
@@ -20,6 +21,9 @@ class Screens {
     // of another DPI then reopen at the same place, as sizes and fonts still
     // follow the DPI of the window's own monitor.
     virtual double positionDpi() const = 0;
+    // Whether the active window fills the whole monitor `window` is on (a
+    // game, a film, a presentation): never the desktop, the shell or `window`.
+    virtual bool fullScreenInFront(Hwnd window) const = 0;
 };
 
 }  // namespace talvorin

@@ -15,6 +15,8 @@ using Hwnd = std::uintptr_t;
 
 inline constexpr int32_t kGwlExStyle = -20;
 inline constexpr int32_t kWsExLayered = 0x80000;
+// With kWsExLayered: every pointer event goes to the window below.
+inline constexpr int32_t kWsExTransparent = 0x20;
 inline constexpr uint32_t kLwaColorKey = 1;
 inline constexpr uint32_t kLwaAlpha = 2;
 inline constexpr Hwnd kHwndTopmost = static_cast<Hwnd>(-1);

@@ -111,6 +111,7 @@ class ScriptedRuntime final : public Runtime {
     bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
     std::vector<PixelRect> workAreas() const override { return workAreas_; }
     double positionDpi() const override { return positionDpi_; }
+    bool fullScreenInFront(Hwnd) const override { return fullScreenInFront_; }
     std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
     bool startsAtLogin() const override { return startAtLogin; }
     void setStartAtLogin(bool on) override;
@@ -133,6 +134,7 @@ class ScriptedRuntime final : public Runtime {
     // DPI windows are placed in: a window's frame is its twips at this DPI.
     std::vector<PixelRect> workAreas_;
     double positionDpi_ = 96;
+    bool fullScreenInFront_ = false;
     std::set<std::string, std::less<>> heldElsewhere;  // keys another clock holds
 
     bool foldersWatchable = false;

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <cmath>
 #include <utility>
 
@@ -88,6 +89,8 @@ void FormWindow::deliverClick(const std::string& control) {
 }
 
 void FormWindow::deliverTimer(const std::string& timer) {
+    // Unmanaged, the window is stacked by nobody else.
+    if (passThrough_ && staysOnTop_ && isVisible()) raise();
     sink_.deliver([&](FormEvents& e) { e.onTimer(timer); });
 }
 
@@ -118,6 +121,32 @@ void FormWindow::setStaysOnTop(bool on) {
 
 void FormWindow::prepareToMap() {
     setStatesBeforeMap(*this, staysOnTop_, design_.frame == FormFrame::None);
+}
+
+void FormWindow::setPassThrough(bool on) {
+    if (on == passThrough_) return;
+    passThrough_ = on;
+    QWindow* native = windowHandle();
+    if (!native) return;
+    // Being managed or not is read by the window manager when it maps a window.
+    const bool shown = isVisible();
+    const QPoint place = pos();
+    if (shown) hide();
+    native->setFlag(Qt::WindowTransparentForInput, on);
+    native->setFlag(Qt::BypassWindowManagerHint, on);
+    move(place);
+    if (shown) {
+        prepareToMap();
+        show();
+    }
+}
+
+void FormWindow::enterEvent(QEnterEvent*) {
+    sink_.deliver([](FormEvents& events) { events.onPointerOver(true); });
+}
+
+void FormWindow::leaveEvent(QEvent*) {
+    sink_.deliver([](FormEvents& events) { events.onPointerOver(false); });
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {

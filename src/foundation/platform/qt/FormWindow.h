@@ -49,6 +49,10 @@ class FormWindow final : public QWidget {
     void setStaysOnTop(bool on);
     // Window-manager states that must be on the window before it is mapped.
     void prepareToMap();
+    // Every pointer event goes to the window below. The window manager's
+    // frame would still catch them, so meanwhile the window is not managed:
+    // it keeps its own place and is raised on each tick when it stays on top.
+    void setPassThrough(bool on);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,6 +61,8 @@ class FormWindow final : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     PointerEvent pointerEvent(const QMouseEvent& event) const;
@@ -67,6 +73,7 @@ class FormWindow final : public QWidget {
     int32_t exStyle_ = 0;
     std::optional<uint32_t> colorKey_;
     bool staysOnTop_ = false;
+    bool passThrough_ = false;
 };
 
 }  // namespace talvorin

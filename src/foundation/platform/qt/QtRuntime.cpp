@@ -6,11 +6,13 @@
 #include <QWidget>
 #include <cstdio>
 
+#include "platform/qt/FormWindow.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtForm.h"
 #include "platform/qt/QtScreens.h"
 #include "platform/qt/QtStartAtLogin.h"
 #include "platform/qt/QtTray.h"
+#include "platform/qt/X11FullScreen.h"
 
 namespace talvorin {
 
@@ -74,6 +76,11 @@ std::vector<PixelRect> QtRuntime::workAreas() const {
 
 double QtRuntime::positionDpi() const {
     return primaryScreenDpi();
+}
+
+bool QtRuntime::fullScreenInFront(Hwnd window) const {
+    const FormWindow* form = FormWindow::fromHandle(window);
+    return form && x11FullScreenActiveOver(*form);
 }
 
 std::unique_ptr<TrayIcon> QtRuntime::createTrayIcon(const TrayDesign& design, TrayEvents& events) {

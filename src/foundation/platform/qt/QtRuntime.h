@@ -35,6 +35,7 @@ class QtRuntime final : public Runtime {
     bool claimInstance(const std::string& key, std::function<void()> onShowRequest) override;
     std::vector<PixelRect> workAreas() const override;
     double positionDpi() const override;
+    bool fullScreenInFront(Hwnd window) const override;
     std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
     bool startsAtLogin() const override;
     void setStartAtLogin(bool on) override;

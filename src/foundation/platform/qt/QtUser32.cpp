@@ -28,6 +28,7 @@ int32_t QtUser32::SetWindowLongA(Hwnd hwnd, int32_t index, int32_t newLong) {
     if (!window || index != kGwlExStyle) return 0;
     const int32_t previous = window->exStyle();
     window->setExStyle(newLong);
+    window->setPassThrough((newLong & kWsExTransparent) && (newLong & kWsExLayered));
     // A window that stops being layered loses its layered attributes.
     if ((previous & kWsExLayered) && !(newLong & kWsExLayered)) clearLayeredAttributes(*window);
     return previous;

@@ -67,6 +67,10 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP:
             onButtonUp();
             return 0;
+        case WM_MOUSELEAVE:
+            pointerOver_ = false;
+            sink_.deliver([](FormEvents& e) { e.onPointerOver(false); });
+            return 0;
         case WM_CAPTURECHANGED:  // another window took the mouse: no click, no drag
             if (pressed_ && reinterpret_cast<HWND>(lParam) != hwnd_) {
                 pressed_ = false;
@@ -157,6 +161,11 @@ void Win32Form::onButtonDown() {
 }
 
 void Win32Form::onMouseMove() {
+    if (!pointerOver_) {
+        TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, hwnd_, 0};
+        pointerOver_ = TrackMouseEvent(&leave) != FALSE;
+        if (!sink_.deliver([](FormEvents& e) { e.onPointerOver(true); })) return;
+    }
     if (!pressed_) return;
     const PointerEvent event = pointerEvent();
     sink_.deliver([&](FormEvents& e) { e.onPointerMove(event); });

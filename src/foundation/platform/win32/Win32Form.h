@@ -103,7 +103,8 @@ class Win32Form final : public FormView {
     std::vector<std::unique_ptr<FormControl>> controls_;  // design order
     std::vector<FormLabel*> labels_;                      // design order
     std::vector<std::unique_ptr<FormTimer>> timers_;
-    bool pressed_ = false;  // a button press began on this form's surface
+    bool pressed_ = false;      // a button press began on this form's surface
+    bool pointerOver_ = false;  // WM_MOUSELEAVE asked for, not yet come
     bool unloaded_ = false;
     bool shownOnce_ = false;
     HWND lastFocus_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "platform/win32/Dpi.h"
 #include "platform/win32/FrenchMessageBox.h"
+#include "platform/win32/FullScreenWindow.h"
 #include "platform/win32/LocalClock.h"
 #include "platform/win32/ModuleInfo.h"
 #include "platform/win32/Painting.h"
@@ -92,6 +93,10 @@ std::vector<PixelRect> Win32Runtime::workAreas() const {
 
 double Win32Runtime::positionDpi() const {
     return static_cast<double>(systemDpi());
+}
+
+bool Win32Runtime::fullScreenInFront(Hwnd window) const {
+    return fullScreenInFrontOf(reinterpret_cast<HWND>(window));
 }
 
 std::unique_ptr<TrayIcon> Win32Runtime::createTrayIcon(const TrayDesign& design,
