@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -229,6 +232,39 @@ void messageBoxes(ConformanceHarness& h) {
     }
 }
 
+// Pumps until `told` moves past `before`, for at most 3 s.
+bool toldWithin(ConformanceHarness& h, const std::shared_ptr<int>& told, int before) {
+    for (int i = 0; i < 30 && *told == before; ++i) {
+        h.pump(100ms);
+        h.runtime().doEvents();
+    }
+    return *told != before;
+}
+
+// A watched folder tells of a file written in place and of one renamed over
+// it (an editor's save); a runtime that cannot watch says so by refusing.
+void folderWatch(ConformanceHarness& h) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "talvorin-conformance-watch";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::ofstream(folder / "a.txt") << "1";
+    auto told = std::make_shared<int>(0);  // outlives this check: the watch stays
+    if (!h.runtime().watchFolder(folder.string(), [told] { ++*told; })) {
+        h.note("this runtime watches no folder");
+        return fs::remove_all(folder), void();
+    }
+    h.pump(300ms);
+    h.check(*told == 0, "a quiet folder tells of no change");
+    std::ofstream(folder / "a.txt", std::ios::app) << "2";
+    h.check(toldWithin(h, told, 0), "a file written in place in the watched folder is told");
+    const int before = *told;
+    std::ofstream(folder / "b.tmp") << "3";
+    fs::rename(folder / "b.tmp", folder / "a.txt");
+    h.check(toldWithin(h, told, before), "a file renamed over another is told");
+    fs::remove_all(folder);
+}
+
 }  // namespace
 
 void runRuntimeConformance(ConformanceHarness& h) {
@@ -248,6 +284,7 @@ void runRuntimeConformance(ConformanceHarness& h) {
     unloadedForm(h);
     timers(h);
     messageBoxes(h);
+    folderWatch(h);
 
     expect(h, outcome([&] { runtime.reportError("conformance: a line the test expects"); }), "ok",
            "reportError");

@@ -139,18 +139,22 @@ TEST(FramePlacement, WhatIsReadIsWhereTheFrameStandsAndComesBack) {
 TEST(TickSchedule, FiresJustAfterTheNextWallClockSecond) {
     using namespace std::chrono;
     const auto at = [](int64_t ms) { return system_clock::time_point{milliseconds{ms}}; };
+    // A timer that fires early (999 ms into its second) is still in the
+    // period already shown, and is armed for the rest of it.
     const struct {
         int64_t now;
         int64_t delay;
-    } rows[] = {{1'000'000, 1000 + 15},
-                {1'000'001, 999 + 15},
-                {1'000'999, 1 + 15},
-                {1'000'500, 500 + 15},
-                {-1, 1 + 15}};
-    for (const auto& row : rows)
+        int64_t period;
+    } rows[] = {{1'000'000, 1000 + 2, 1000}, {1'000'001, 999 + 2, 1000}, {1'000'999, 1 + 2, 1000},
+                {1'001'000, 1000 + 2, 1001}, {1'000'500, 500 + 2, 1000}, {-1, 1 + 2, -1},
+                {-1000, 1000 + 2, -1},       {-1001, 1 + 2, -2}};
+    for (const auto& row : rows) {
         EXPECT_EQ(delayToNextTick(at(row.now), 1000ms).count(), row.delay) << row.now;
+        EXPECT_EQ(tickPeriod(at(row.now), 1000ms), row.period) << row.now;
+    }
     EXPECT_EQ(delayToNextTick(at(123), 0ms), kTickMargin);
-    EXPECT_EQ(delayToNextTick(at(1'000'400), 1000ms, kPreciseTickMargin).count(), 600 + 3);
+    EXPECT_EQ(tickPeriod(at(123), 0ms), 0);
+    EXPECT_EQ(delayToNextTick(at(1'000'400), 1000ms, kPreciseTickMargin).count(), 600 + 1);
 }
 
 TEST(MessageBoxStyle, FrenchButtonsWithTheirAnswerCodes) {

@@ -114,7 +114,8 @@ TEST_F(ClockTest, FailedWriteFromTheTickIsTracedAndNotRetriedEverySecond) {
     // Not shown, but one line says which file and why.
     ASSERT_EQ(rt.errorTrace.size(), 1u);
     EXPECT_NE(rt.errorTrace[0].find(optionsFile().string()), std::string::npos) << rt.errorTrace[0];
-    EXPECT_NE(rt.errorTrace[0].find("permission denied (error 70)"), std::string::npos) << rt.errorTrace[0];
+    EXPECT_NE(rt.errorTrace[0].find("permission denied (error 70)"), std::string::npos)
+        << rt.errorTrace[0];
     EXPECT_EQ(clock().settings.posT, 500);  // stored before the write
     EXPECT_TRUE(clockWindow().visible);
     EXPECT_EQ(clock().lastUnhandledError(), ErrorCode::PermissionDenied);
@@ -155,6 +156,22 @@ TEST_F(ClockTest, AHandEditWhileRunningIsLoadedOnceASecondAndSurvivesTheNextMove
     rt.tick("frmMain");
     EXPECT_EQ(readBytes(folder.path() / "tl_options.txt.bak"), "garbage");
     EXPECT_EQ(clock().settings.hText, 48);
+}
+
+TEST_F(ClockTest, AWatchedFolderIsLookedAtOnlyAfterItChanged) {
+    rt.foldersWatchable = true;
+    givenFile(kDefaultFile);
+    start();
+    EXPECT_EQ(rt.watchedFolders, std::vector<std::string>{folder.path().string()});
+    rt.tick("frmMain");
+    givenFile(defaultFileWith({{11, "60"}}) + "\r\n");
+    rt.now_.second += 1;
+    rt.tick("frmMain");
+    EXPECT_EQ(clock().settings.hText, 48);
+    rt.folderChanged();
+    rt.now_.second += 1;
+    rt.tick("frmMain");
+    EXPECT_EQ(clock().settings.hText, 60);
 }
 
 }  // namespace

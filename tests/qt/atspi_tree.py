@@ -73,7 +73,14 @@ def check_clock(app):
     # A top-level window (Qt's bridge reports QAccessible::Window as AT-SPI's
     # "frame", as GTK does for its windows), named by the time it shows:
     # 14:05, or 14:05:09 with seconds.
-    window(app, "frame", r"\d{1,2}:\d{2}(:\d{2})?")
+    frame = window(app, "frame", r"\d{1,2}:\d{2}(:\d{2})?")
+    # Each label's box, as a screen reader outlines it, lies within the clock.
+    box = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    for _, node in walk(frame):
+        e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        if e.x < box.x or e.y < box.y or e.x + e.width > box.x + box.width or e.y + e.height > box.y + box.height:
+            sys.exit(f"{node.getRoleName()} '{node.name}' at {e.x},{e.y} {e.width}x{e.height} "
+                     f"outside the clock at {box.x},{box.y} {box.width}x{box.height}")
 
 
 def focus(app, name):

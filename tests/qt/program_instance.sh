@@ -81,3 +81,19 @@ echo "ok: a new clock runs after kill -9"
 # The dead clock's socket file is gone too: the new clock hears a later start.
 second_start "after a kill"
 check "clocks after a second start following a kill" 1 "$(clocks)"
+
+# One clock per file whatever the runtime folder: another user's (the lock
+# goes to the user's own cache folder instead) or one too long for a socket's name.
+for case in other long; do
+    [ "$case" = other ] && [ "$(id -u)" != 0 ] && continue
+    kill "$pid" && wait "$pid" 2>/dev/null || true
+    runtime="$work/run-$case"
+    [ "$case" = long ] && runtime="$work/$(printf 'r%.0s' $(seq 110))"
+    mkdir -p -m 0700 "$runtime" "$work/home"
+    [ "$case" = other ] && chown nobody "$runtime"
+    export XDG_RUNTIME_DIR=$runtime HOME=$work/home
+    start_program
+    id=$(wait_window '^Talvorin V')
+    second_start "$case runtime folder"
+    check "clocks with the $case runtime folder" 1 "$(clocks)"
+done

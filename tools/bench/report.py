@@ -121,6 +121,17 @@ def main(data, out):
          "busy p50", "p99", "max", "settled p50", "skipped"],
         [[label(k)] + late(k, "idle") + late(k, "busy") for k in order]))
 
+    # Counts, not times: what other work on the machine cannot change.
+    text.append("\nPer tick: Linux CPU (sched ms/min / 60, one tick a second); under Wine the"
+                " wineserver's\nrequests from the program's threads, and the five most frequent")
+    requests = collections.defaultdict(list)
+    for config, program, request, per_tick in rows(f"{data}/requests.tsv"):
+        requests[(config, program)].append(f"{request} {per_tick}")
+    text.append(table(
+        ["program (display)", "CPU ms/tick", "requests/tick", "most frequent requests/tick"],
+        [[label(k), val(k, "sched_ms_per_min", 1 / 60, 2), val(k, "requests_per_tick", 1, 1),
+          ", ".join(requests[k][:5]) or "-"] for k in order]))
+
     sizes = rows(f"{data}/sizes.tsv")
     if sizes:
         text.append("\nFile sizes")

@@ -25,3 +25,6 @@ wineserver -p
 add_program talvorin.exe wine "$app/talvorin.exe"
 add_program bare-win32 wine "$app/bare-win32.exe"
 measure_all
+. "$(dirname "$0")/wine-requests.sh"
+count_requests talvorin.exe "$app/talvorin.exe"
+count_requests bare-win32 "$app/bare-win32.exe"

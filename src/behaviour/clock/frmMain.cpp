@@ -7,6 +7,7 @@
 #include "base/FileReplace.h"
 #include "base/Files.h"
 #include "base/Integers.h"
+#include "base/Paths.h"
 #include "base/Rgb.h"
 #include "base/Twips.h"
 #include "clock/AlwaysOnTheTop.h"
@@ -49,9 +50,11 @@ bool noFileYet(const std::string& file) noexcept {
 }  // namespace
 
 frmMain::frmMain(Runtime& runtime, std::function<void()> showSettings)
-    : FormHost(runtime, frmMainDesign()),
-      showSettings_(std::move(showSettings)),
-      extras_(runtime) {}
+    : FormHost(runtime, frmMainDesign()), showSettings_(std::move(showSettings)), extras_(runtime) {
+    // Both files live in the options folder: a change there looks at each.
+    addFileCheck([this] { noticeExtrasEdits(); });
+    addFileCheck([this] { checkOptionsFile(); });
+}
 
 std::string frmMain::optionsFile() const {
     return optionsFile_.empty() ? optionsPath(runtime().directory()) : optionsFile_;
@@ -104,6 +107,20 @@ void frmMain::locateOptionsFile() {
     tolerate("per-user options folder", [&] { prepareOptionsPlace(place); });
     // Left by a clock killed in the middle of a save.
     tolerate("leftover temporary files", [&] { removeLeftoverTemporaries(optionsFile_); });
+    watchOptionsFolder();
+}
+
+void frmMain::watchOptionsFolder() {
+    // A runtime that cannot watch says why; the files are then looked at
+    // once a second instead.
+    watched_ = false;
+    tolerate("watch of the options folder", [&] {
+        watched_ = runtime().watchFolder(folderOf(optionsFile_), [this] { folderChanged_ = true; });
+    });
+}
+
+void frmMain::addFileCheck(std::function<void()> check) {
+    fileChecks_.push_back(std::move(check));
 }
 
 void frmMain::readParametres() {
@@ -244,10 +261,15 @@ void frmMain::Timer1_Timer() {
 }
 
 void frmMain::noticeHandEdits(const LocalTime& now) {
+    if (watched_ && !folderChanged_) return;
     const int second = (now.hour * 60 + now.minute) * 60 + now.second;
     if (second == lastLook_) return;
     lastLook_ = second;
-    noticeExtrasEdits();
+    folderChanged_ = false;
+    for (const auto& check : fileChecks_) tolerate("look at a changed file", check);
+}
+
+void frmMain::checkOptionsFile() {
     const os::FileStamp stamp = os::stampOf(optionsFile());
     if (stamp == known_) return;
     // A removed file is no edit to load: the next move writes it again.

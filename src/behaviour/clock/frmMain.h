@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Files.h"
 #include "clock/ClockControl.h"
@@ -47,6 +48,11 @@ class frmMain final : public FormHost, public ClockControl {
         tickListener_ = std::move(listener);
     }
 
+    // Runs `check` at the first tick after a file in the options folder
+    // changed (at every tick's new second where the folder cannot be
+    // watched); it raises nothing the clock must know of.
+    void addFileCheck(std::function<void()> check);
+
     Timer& Timer1() const;
 
     // The settings of tl_extras.txt, and the tray's way to change them: set,
@@ -77,9 +83,12 @@ class frmMain final : public FormHost, public ClockControl {
   private:
     void locateOptionsFile();
     void readOptionsLines();
-    // Re-reads the file when someone else changed it since the clock last
-    // read or wrote it: one look at the file per second at most.
+    void watchOptionsFolder();
+    // Runs the file checks when the folder changed: once a second at most.
     void noticeHandEdits(const LocalTime& now);
+    // Re-reads the options file when someone else changed it since the
+    // clock last read or wrote it.
+    void checkOptionsFile();
     void fallBackToDefaults() noexcept;
     // The opacity of the settings (or the colour key alone when it is no
     // valid one), as the window had it when it was loaded.
@@ -103,8 +112,11 @@ class frmMain final : public FormHost, public ClockControl {
     // Set when a file that failed to load could not be set aside: it is all
     // the user has, so nothing is written over it until it loads.
     bool savesOff_ = false;
-    os::FileStamp known_;          // the file as last read or written
-    int lastLook_ = -1;            // second of the day of the last look for hand edits
+    os::FileStamp known_;         // the file as last read or written
+    int lastLook_ = -1;           // second of the day of the last look for hand edits
+    bool watched_ = false;        // the runtime tells of changes in the options folder
+    bool folderChanged_ = false;  // since the last look
+    std::vector<std::function<void()>> fileChecks_;
     bool rescuedUnsaved_ = false;  // moved within reach, not saved there yet
     std::function<void(const LocalTime&)> tickListener_;
     ClockExtras extras_;

@@ -9,9 +9,10 @@
 #include <string>
 
 #include "platform/Design.h"
+#include "platform/FolderWatch.h"
 #include "platform/Form.h"
-#include "platform/SingleInstance.h"
 #include "platform/Screens.h"
+#include "platform/SingleInstance.h"
 #include "platform/StartAtLogin.h"
 #include "platform/Tray.h"
 #include "platform/User32.h"
@@ -90,7 +91,8 @@ class Runtime : public MessageBoxes,
                 public SingleInstance,
                 public Screens,
                 public Tray,
-                public StartAtLogin {
+                public StartAtLogin,
+                public FolderWatch {
   public:
     // Builds the window and its controls from the design, hidden. Events go to `events`.
     virtual std::unique_ptr<FormView> createForm(const FormDesign& design, FormEvents& events) = 0;

@@ -13,4 +13,14 @@ std::chrono::milliseconds delayToNextTick(std::chrono::system_clock::time_point 
     return interval - intoPeriod + margin;
 }
 
+std::int64_t tickPeriod(std::chrono::system_clock::time_point now,
+                        std::chrono::milliseconds interval) {
+    using namespace std::chrono;
+    if (interval <= milliseconds::zero()) return 0;
+    const auto sinceEpoch = duration_cast<milliseconds>(now.time_since_epoch()).count();
+    const auto length = interval.count();
+    const auto period = sinceEpoch / length;
+    return sinceEpoch % length < 0 ? period - 1 : period;
+}
+
 }  // namespace talvorin

@@ -4,20 +4,27 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 
 namespace talvorin {
 
-// A small margin past the boundary, so that a timer that fires a little early
-// still reads the new second. Windows timers keep to the system tick (about
-// 15.6 ms); a timer that keeps to the millisecond (Qt's precise timers) needs
-// only a few, and every millisecond of margin is a millisecond the clock
-// shows late.
-inline constexpr std::chrono::milliseconds kTickMargin{15};
-inline constexpr std::chrono::milliseconds kPreciseTickMargin{3};
+// A small margin past the boundary: every millisecond of it is a millisecond
+// the clock shows late. A timer that still fires early (Windows timers keep
+// to the system tick, about 15.6 ms) finds its period not begun
+// (tickPeriod) and is armed again for the rest of it, rather than showing
+// the same second twice.
+inline constexpr std::chrono::milliseconds kTickMargin{2};
+inline constexpr std::chrono::milliseconds kPreciseTickMargin{1};
 
 // Time from `now` until `margin` after the next multiple of `interval` since the epoch.
 std::chrono::milliseconds delayToNextTick(std::chrono::system_clock::time_point now,
                                           std::chrono::milliseconds interval,
                                           std::chrono::milliseconds margin = kTickMargin);
+
+// The number of whole `interval`s since the epoch at `now` (floored, so
+// before the epoch too). A tick is due when this differs from the last
+// delivered tick's; an interval of 0 or less is always period 0.
+std::int64_t tickPeriod(std::chrono::system_clock::time_point now,
+                        std::chrono::milliseconds interval);
 
 }  // namespace talvorin

@@ -119,6 +119,12 @@ bool ScriptedRuntime::claimInstance(const std::string& key, InstanceRequests req
     return true;
 }
 
+bool ScriptedRuntime::watchFolder(const std::string& folder, std::function<void()> changed) {
+    watchedFolders.push_back(folder);
+    if (foldersWatchable) folderChanged = std::move(changed);
+    return foldersWatchable;
+}
+
 Version ScriptedRuntime::version() const {
     return {TALVORIN_VERSION_MAJOR, TALVORIN_VERSION_MINOR, TALVORIN_VERSION_REVISION};
 }

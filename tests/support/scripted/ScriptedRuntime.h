@@ -115,6 +115,8 @@ class ScriptedRuntime final : public Runtime {
     std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
     bool startsAtLogin() const override { return startAtLogin; }
     void setStartAtLogin(bool on) override;
+    // Kept when foldersWatchable; otherwise false, as where nothing can be watched.
+    bool watchFolder(const std::string& folder, std::function<void()> changed) override;
 
     // Set-up by the test.
     std::string directory_;
@@ -134,6 +136,10 @@ class ScriptedRuntime final : public Runtime {
     double positionDpi_ = 96;
     bool fullScreenInFront_ = false;
     std::set<std::string, std::less<>> heldElsewhere;  // keys another clock holds
+
+    bool foldersWatchable = false;
+    std::vector<std::string> watchedFolders;  // every folder asked for
+    std::function<void()> folderChanged;      // what the system's change notice would run
 
     bool trayAvailable = true;  // false: a desktop without a notification area
     bool startAtLogin = false;  // the desktop's entry

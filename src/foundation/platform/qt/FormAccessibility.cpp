@@ -28,7 +28,32 @@ class FormAccessible final : public QAccessibleWidget {
     }
 };
 
+// A label of a form: its text, in the box that can be seen of it. The
+// clock's time label is made for the widest digits and reaches far past the
+// window; a screen reader outlines only what shows. (Its geometry stays: a
+// narrower label would wrap its text anew.)
+class FormLabelAccessible final : public QAccessibleWidget {
+  public:
+    explicit FormLabelAccessible(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        return static_cast<const QLabel*>(widget())->text();
+    }
+    QRect rect() const override {
+        const QWidget* window = widget()->window();
+        return QAccessibleWidget::rect() & QRect(window->mapToGlobal(QPoint(0, 0)), window->size());
+    }
+};
+
 QAccessibleInterface* formFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("QLabel")) {
+        // Asked for while the label is being made: its parent is all there is to go by.
+        auto* label = qobject_cast<QLabel*>(object);
+        const bool ofForm = label && qobject_cast<FormWindow*>(label->parentWidget());
+        return ofForm ? new FormLabelAccessible(label) : nullptr;
+    }
     if (className != QLatin1String(FormWindow::staticMetaObject.className())) return nullptr;
     auto* window = qobject_cast<FormWindow*>(object);
     return window ? new FormAccessible(window) : nullptr;

@@ -56,6 +56,11 @@ bool QtRuntime::claimInstance(const std::string& key, InstanceRequests requests)
                            [this](const std::string& line) { reportError(line); });
 }
 
+bool QtRuntime::watchFolder(const std::string& folder, std::function<void()> changed) {
+    return folderWatch_.watch(folder, std::move(changed),
+                              [this](const std::string& line) { reportError(line); });
+}
+
 PixelPoint QtRuntime::dragThreshold() const {
     const int distance = QGuiApplication::styleHints()->startDragDistance();
     return {distance, distance};

@@ -6,6 +6,7 @@
 #include "platform/qt/ClockChangeWatcher.h"
 #include "platform/qt/DisplayWatcher.h"
 #include "platform/qt/LocaleClock.h"
+#include "platform/qt/QtFolderWatch.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtUser32.h"
 
@@ -38,6 +39,7 @@ class QtRuntime final : public Runtime {
     std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
     bool startsAtLogin() const override;
     void setStartAtLogin(bool on) override;
+    bool watchFolder(const std::string& folder, std::function<void()> changed) override;
 
   private:
     ClockChangeWatcher clockChanges_;
@@ -45,6 +47,7 @@ class QtRuntime final : public Runtime {
     QtUser32 user32_;
     QtSingleInstance instance_;
     DisplayWatcher displayChanges_;
+    QtFolderWatch folderWatch_;
 };
 
 }  // namespace talvorin

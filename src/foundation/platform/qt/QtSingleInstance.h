@@ -1,14 +1,15 @@
-// One clock per options file on Linux: an flock on a lock file in the user's
-// runtime folder says who runs, a local socket beside it carries a later
-// start's request to show. The kernel drops the lock when its holder dies,
-// however it dies, so a killed clock never blocks the next start.
+// One clock per options file on Linux: an flock on a lock file in a folder
+// only this user owns says who runs, a local socket beside it carries a
+// later start's request to show. The kernel drops the lock when its holder
+// dies, however it dies, so a killed clock never blocks the next start; and
+// no other user can make or hold the folder, so none can switch the rule off.
 #pragma once
 
 #include <QObject>
 #include <functional>
 #include <string>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace talvorin {
 
@@ -26,16 +27,23 @@ class QtSingleInstance final : public QObject {
                const std::function<void(const std::string&)>& trace);
 
   private:
-    void listen(const QString& socketPath, const std::function<void(const std::string&)>& trace);
+    void listen(const std::string& socketName,
+                const std::function<void(const std::string&)>& trace);
     void answerRequests();
 
     int lockFd_ = -1;
-    QLocalServer* server_ = nullptr;
+    int folderFd_ = -1;  // the folder, for socket names too long for a path
+    int serverFd_ = -1;
+    std::string socketFile_;  // removed at the end
+    QSocketNotifier* requests_ = nullptr;
     std::function<void()> onShowRequest_;
 };
 
-// The folder for the lock and the socket: $XDG_RUNTIME_DIR, or a private
-// /tmp/talvorin-<uid> checked to be the user's own. Raises when neither is usable.
+// The folder for the lock and the socket: $XDG_RUNTIME_DIR, or else
+// talvorin in the user's cache folder ($XDG_CACHE_HOME, ~/.cache), and only
+// for a user with neither, /tmp/talvorin-<uid>; each must be a folder of
+// this user's own, whose mode is closed to others when it was not. Raises
+// when none is usable.
 std::string instanceFolder();
 
 }  // namespace talvorin

@@ -13,7 +13,7 @@ QtTimer::QtTimer(FormWindow& window, const ControlDesign& design, ClockChangeWat
       interval_(design.intervalMs) {
     timer_->setSingleShot(true);
     timer_->setTimerType(Qt::PreciseTimer);
-    QObject::connect(timer_, &QTimer::timeout, timer_, [this] { fire(); });
+    QObject::connect(timer_, &QTimer::timeout, timer_, [this] { expire(); });
     clockChanged_ = QObject::connect(&clockChanges, &ClockChangeWatcher::changed, timer_, [this] {
         if (enabled_) fire();
     });
@@ -39,11 +39,24 @@ void QtTimer::setEnabled(bool on) {
 }
 
 void QtTimer::arm() {
+    const auto now = std::chrono::system_clock::now();
+    shown_ = tickPeriod(now, interval_);
+    armFrom(now);
+}
+
+void QtTimer::armFrom(std::chrono::system_clock::time_point now) {
     // A timer with no interval never fires, as on the platform it mimics.
     if (!timer_ || interval_.count() <= 0) return;
-    const auto delay =
-        delayToNextTick(std::chrono::system_clock::now(), interval_, kPreciseTickMargin);
-    timer_->start(delay);
+    timer_->start(delayToNextTick(now, interval_, kPreciseTickMargin));
+}
+
+void QtTimer::expire() {
+    if (!enabled_) return;
+    const auto now = std::chrono::system_clock::now();
+    const std::int64_t period = tickPeriod(now, interval_);
+    // Early: the second shown has not ended yet, so wait for the rest of it.
+    if (period == shown_) return armFrom(now);
+    fire();
 }
 
 void QtTimer::fire() {

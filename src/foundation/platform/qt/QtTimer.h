@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <chrono>
+#include <cstdint>
 #include <string>
 
 #include "platform/Controls.h"
@@ -25,7 +26,10 @@ class QtTimer final : public Timer {
     void setEnabled(bool on) override;
 
   private:
+    // Arms for the next period; the current one counts as shown.
     void arm();
+    void armFrom(std::chrono::system_clock::time_point now);
+    void expire();
     void fire();
 
     QPointer<FormWindow> window_;
@@ -36,6 +40,7 @@ class QtTimer final : public Timer {
     std::string name_;
     std::chrono::milliseconds interval_;
     bool enabled_ = false;
+    std::int64_t shown_ = -1;  // period of the last tick delivered, or of the arming
 };
 
 }  // namespace talvorin

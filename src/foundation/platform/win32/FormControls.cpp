@@ -101,7 +101,10 @@ std::optional<COLORREF> FormLabel::textColor() const {
 }
 
 void FormLabel::setCaption(const std::string& text) {
-    text_ = widen(text);
+    std::wstring wide = widen(text);
+    // Each new caption is also an accessibility event: only real changes.
+    if (wide == text_) return;
+    text_ = std::move(wide);
     if (hwnd_) SetWindowTextW(hwnd_, text_.c_str());
     redraw();
 }
@@ -115,10 +118,27 @@ void FormLabel::setFontSize(double points) {
 void FormLabel::applyDpi(const FormMetrics& metrics) {
     metrics_ = metrics;
     rebuildFont();
-    const RECT r = pixelRect(metrics.dpi);
+    fitToForm();
+    redraw();
+}
+
+RECT FormLabel::visibleRect() const {
+    RECT r = pixelRect(metrics_.dpi);
+    RECT client{};
+    if (hwnd_ && GetClientRect(GetParent(hwnd_), &client)) IntersectRect(&r, &r, &client);
+    return r;
+}
+
+void FormLabel::fitToForm() {
+    if (!hwnd_) return;
+    // A designed label may reach far past its form (the clock's time label
+    // is made for the widest digits): its window, the box screen readers
+    // show, covers only what can be seen of it.
+    const RECT r = visibleRect();
+    if (EqualRect(&r, &placed_)) return;
+    placed_ = r;
     SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    redraw();
 }
 
 void FormLabel::rebuildFont() {
@@ -146,10 +166,12 @@ void FormLabel::rebuildFont() {
 
 void FormLabel::redraw() const {
     if (!hwnd_ || !paintedByForm()) return;
-    // The form draws the text, so the form's area under the label repaints,
-    // with every label that overlaps it.
-    const RECT r = pixelRect(metrics_.dpi);
-    RedrawWindow(GetParent(hwnd_), &r, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    // The form draws every text in one paint; only its area under the label
+    // repaints (the label windows themselves never paint).
+    // (The form has no WS_CLIPCHILDREN, so a plain InvalidateRect would
+    // reach the label windows too.)
+    const RECT r = visibleRect();
+    RedrawWindow(GetParent(hwnd_), &r, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 void FormLabel::draw(HDC dc) const {

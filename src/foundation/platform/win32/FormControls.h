@@ -61,6 +61,8 @@ class FormLabel final : public FormControl, public Label {
     void setFontSize(double points) override;
 
     void applyDpi(const FormMetrics& metrics) override;
+    // The form's client area changed size: the window keeps to what is visible.
+    void fitToForm();
     bool paintedByForm() const { return design().transparent; }
     // Draws the text top-left in its bounds, clipped, on a transparent background.
     void draw(HDC dc) const;
@@ -74,6 +76,8 @@ class FormLabel final : public FormControl, public Label {
   private:
     void rebuildFont();
     void redraw() const;
+    // The designed rectangle cut to the form's client area.
+    RECT visibleRect() const;
     HFONT font() const { return ownFont_ ? ownFont_.get() : metrics_.messageFontHandle; }
 
     FontFaces& faces_;
@@ -81,6 +85,7 @@ class FormLabel final : public FormControl, public Label {
     std::optional<double> points_;  // none: the design's or the dialog font's size
     FormMetrics metrics_{};
     ScopedFont ownFont_;
+    RECT placed_{};  // where the window was last put
 };
 
 class EditBox final : public FormControl, public TextBox {

@@ -46,7 +46,11 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers the whole client area
         case WM_PAINT:
-            paintBuffered(hwnd_, [this](HDC dc) { paintScene(dc); });
+            buffer_.paint(hwnd_, [this](HDC dc) { paintScene(dc); });
+            return 0;
+        case WM_SIZE:
+            buffer_.drop();
+            for (FormLabel* label : labels_) label->fitToForm();
             return 0;
         case WM_PRINTCLIENT:
             paintScene(reinterpret_cast<HDC>(wParam));
@@ -195,8 +199,8 @@ void Win32Form::onCommand(WPARAM wParam, LPARAM lParam) {
 LRESULT Win32Form::onTimer(UINT_PTR id) {
     for (auto& t : timers_) {
         if (t->id() != id) continue;
-        t->rearm();  // before the tick, which may disable it
-        if (t->enabled()) {
+        // Armed before the tick, which may disable it.
+        if (t->expired() && t->enabled()) {
             const std::string name = t->name();
             sink_.deliver([&](FormEvents& e) { e.onTimer(name); });
         }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 
 #include "platform/Controls.h"
@@ -25,19 +26,25 @@ class FormTimer final : public Timer {
 
     const std::string& name() const { return name_; }
     UINT_PTR id() const { return id_; }
-    // Called on WM_TIMER and on a clock change: arms the next one-shot.
+    // Arms the one-shot for the next period: on enabling, and on a clock
+    // change (whose tick is delivered at once).
     void rearm();
+    // On WM_TIMER: arms the next one-shot and says whether a new period
+    // began since the last tick (a Windows timer may fire a tick early).
+    bool expired();
     // The window is going; its timers went with it.
     void detach() { owner_ = nullptr; }
 
   private:
     void disarm();
+    void armFrom(std::chrono::system_clock::time_point now);
 
     HWND owner_;
     UINT_PTR id_;
     std::string name_;
     std::chrono::milliseconds interval_;
     bool enabled_;
+    std::int64_t shown_ = -1;  // period of the last tick delivered
 };
 
 }  // namespace talvorin::win32

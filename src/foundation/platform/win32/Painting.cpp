@@ -1,35 +1,43 @@
 #include "platform/win32/Painting.h"
 
-#include "platform/win32/ScopedWin.h"
 #include "platform/win32/WindowNames.h"
 
 namespace talvorin::win32 {
 
-void paintBuffered(HWND hwnd, const std::function<void(HDC)>& paint) {
+void BackBuffer::paint(HWND hwnd, const std::function<void(HDC)>& paint) {
     const PaintDC window(hwnd);
     RECT client;
     GetClientRect(hwnd, &client);
-    const MemoryDC memory(window.get());
-    const ScopedBitmap bitmap(CreateCompatibleBitmap(window.get(), client.right, client.bottom));
-    if (!memory || !bitmap) return;
-    const SelectedObject drawnInto(memory.get(), bitmap.get());
-    paint(memory.get());
-    BitBlt(window.get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+    if (!window.get() || !fit(window.get(), SIZE{client.right, client.bottom})) return;
+    paint(dc_->get());
+    const RECT& area = window.area();
+    BitBlt(window.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+           dc_->get(), area.left, area.top, SRCCOPY);
+}
+
+void BackBuffer::drop() {
+    selected_.reset();
+    bitmap_.reset();
+    dc_.reset();
+    size_ = SIZE{};
+}
+
+bool BackBuffer::fit(HDC like, SIZE size) {
+    if (dc_ && size.cx == size_.cx && size.cy == size_.cy) return true;
+    drop();
+    if (size.cx <= 0 || size.cy <= 0) return false;
+    dc_.emplace(like);
+    bitmap_.reset(CreateCompatibleBitmap(like, size.cx, size.cy));
+    if (!dc_->get() || !bitmap_) {
+        drop();
+        return false;
+    }
+    selected_.emplace(dc_->get(), bitmap_.get());
+    size_ = size;
+    return true;
 }
 
 namespace {
-
-void paintFromParent(HWND label) {
-    HWND form = GetParent(label);
-    RECT bounds;
-    GetWindowRect(label, &bounds);
-    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&bounds), 2);
-    paintBuffered(label, [&](HDC dc) {
-        SetViewportOrgEx(dc, -bounds.left, -bounds.top, nullptr);
-        SendMessageW(form, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-        SetViewportOrgEx(dc, 0, 0, nullptr);
-    });
-}
 
 LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -38,7 +46,8 @@ LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
-            paintFromParent(hwnd);
+            // The form beneath has drawn this area, text included.
+            ValidateRect(hwnd, nullptr);
             return 0;
         default:
             return DefWindowProcW(hwnd, message, wParam, lParam);

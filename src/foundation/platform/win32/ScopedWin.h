@@ -106,6 +106,8 @@ class PaintDC {
     PaintDC& operator=(const PaintDC&) = delete;
 
     HDC get() const { return dc_; }
+    // The part of the window to repaint.
+    const RECT& area() const { return paint_.rcPaint; }
 
   private:
     HWND hwnd_;

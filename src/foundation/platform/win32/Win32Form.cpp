@@ -21,6 +21,12 @@ bool sizable(const FormDesign& design) {
     return design.frame == FormFrame::Sizable;
 }
 
+bool onlyFormPaintedLabels(const FormDesign& design) {
+    return std::all_of(design.controls.begin(), design.controls.end(), [](const auto& c) {
+        return c.kind == ControlKind::Timer || (c.kind == ControlKind::Label && c.transparent);
+    });
+}
+
 }  // namespace
 
 void Win32Form::registerClass(HINSTANCE instance) {
@@ -69,12 +75,15 @@ void Win32Form::forgetWindow() {
 
 void Win32Form::createWindow() {
     if (sizable(design_)) {
-        style_ = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+        style_ = WS_OVERLAPPEDWINDOW;
         exStyle_ = 0;
     } else {
-        style_ = WS_POPUP | WS_CLIPCHILDREN;
+        style_ = WS_POPUP;
         exStyle_ = WS_EX_TOOLWINDOW;  // no task-bar button
     }
+    // The form draws its transparent labels itself, under their windows; a
+    // form with any other control leaves that control's area to it.
+    if (!onlyFormPaintedLabels(design_)) style_ |= WS_CLIPCHILDREN;
     // NOTE: Windows places only overlapped windows at its default position;
     // a popup created with CW_USEDEFAULT lands at 0,0. So the window is
     // created overlapped, where Windows would put it, then loses its frame.
@@ -236,6 +245,9 @@ void Win32Form::show() {
     ShowWindow(hwnd_, SW_SHOW);
     if (shownOnce_) return;
     shownOnce_ = true;
+    // Painted now, before whatever the program starts next (the tray icon,
+    // with its calls to the shell): the first frame comes first.
+    UpdateWindow(hwnd_);
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) {
             SetFocus(child);

@@ -15,6 +15,7 @@
 #include "platform/Form.h"
 #include "platform/win32/FormControls.h"
 #include "platform/win32/FormTimer.h"
+#include "platform/win32/Painting.h"
 #include "platform/win32/ScopedWin.h"
 #include "platform/win32/WinApi.h"
 
@@ -98,6 +99,7 @@ class Win32Form final : public FormView {
     uint32_t backColor_;
     ScopedBrush backBrush_;
     ScopedFont messageFont_;
+    BackBuffer buffer_;
     std::vector<std::unique_ptr<FormControl>> controls_;  // design order
     std::vector<FormLabel*> labels_;                      // design order
     std::vector<std::unique_ptr<FormTimer>> timers_;

@@ -135,12 +135,37 @@ void Win32Runtime::dispatch(MSG& msg) {
 
 int Win32Runtime::run() {
     MSG msg{};
-    BOOL got;
-    while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) dispatch(msg);
-    return got == 0 ? static_cast<int>(msg.wParam) : 1;
+    while (pumpOnce(msg)) {
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+bool Win32Runtime::pumpOnce(MSG& msg) {
+    HANDLE folder = folderWatch_.handle();
+    const DWORD handles = folder ? 1 : 0;
+    const DWORD woke =
+        MsgWaitForMultipleObjectsEx(handles, &folder, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (woke == WAIT_FAILED) {
+        reportError("the message loop cannot wait (error " + std::to_string(GetLastError()) + ")");
+        msg.wParam = 1;
+        return false;
+    }
+    if (handles && woke == WAIT_OBJECT_0) folderWatch_.signalled();
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) return false;
+        dispatch(msg);
+    }
+    return true;
+}
+
+bool Win32Runtime::watchFolder(const std::string& folder, std::function<void()> changed) {
+    return folderWatch_.watch(folder, std::move(changed),
+                              [this](const std::string& line) { reportError(line); });
 }
 
 void Win32Runtime::doEvents() {
+    HANDLE folder = folderWatch_.handle();
+    if (folder && WaitForSingleObject(folder, 0) == WAIT_OBJECT_0) folderWatch_.signalled();
     MSG msg{};
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {

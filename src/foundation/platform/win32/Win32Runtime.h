@@ -8,6 +8,7 @@
 #include "platform/Runtime.h"
 #include "platform/win32/BoundUser32.h"
 #include "platform/win32/FontFaces.h"
+#include "platform/win32/Win32FolderWatch.h"
 #include "platform/win32/Win32SingleInstance.h"
 #include "platform/win32/WinApi.h"
 
@@ -44,6 +45,7 @@ class Win32Runtime final : public Runtime {
     std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
     bool startsAtLogin() const override;
     void setStartAtLogin(bool on) override;
+    bool watchFolder(const std::string& folder, std::function<void()> changed) override;
 
     // For the forms.
     HINSTANCE instance() const { return instance_; }
@@ -59,12 +61,15 @@ class Win32Runtime final : public Runtime {
     };
 
     void dispatch(MSG& msg);
+    // Waits for a message or a change in the watched folder; false on WM_QUIT.
+    bool pumpOnce(MSG& msg);
 
     HINSTANCE instance_;
     BoundUser32 user32_;
     FontFaces fontFaces_;
     std::vector<LiveForm> forms_;
     Win32SingleInstance singleInstance_;
+    Win32FolderWatch folderWatch_;
     bool ended_ = false;
 };
 
