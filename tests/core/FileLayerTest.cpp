@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -95,17 +97,47 @@ TEST(Writer, HonoursAReadOnlyFileAndKeepsPermissions) {
     const fs::path file = folder.path() / "tl_options.txt";
     writeBytes(file, "locked");
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    try {
-        replaceFile(file, "new");
-        ADD_FAILURE() << "a read-only file was replaced";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.code(), ErrorCode::PermissionDenied);
-    }
+    EXPECT_EQ(errorOf([&] { replaceFile(file, "new"); }), ErrorCode::PermissionDenied);
     EXPECT_EQ(readBytes(file), "locked");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
     replaceFile(file, "new");
     EXPECT_EQ(readBytes(file), "new");
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// The bytes reach the disk before the rename, and the rename before the call
+// returns; a step that fails leaves one whole file, the old one until the rename.
+TEST(Writer, SyncsTheBytesRenamesThenSyncsTheFolderAndAFailedStepKeepsAWholeFile) {
+    using enum os::DurableStep;
+    const std::vector<os::DurableStep> all = {Write, SyncFile, Rename, SyncFolder};
+    const struct {
+        std::optional<os::DurableStep> failing;
+        int error;
+        std::optional<ErrorCode> code;
+        const char* left;
+    } rows[] = {{{}, 0, {}, "new"},
+                {Write, EACCES, ErrorCode::PermissionDenied, "old"},  // a user without root
+                {SyncFile, ENOSPC, ErrorCode::DiskFull, "old"},
+                {Rename, EIO, ErrorCode::PathFileAccess, "old"},
+                {SyncFolder, EIO, ErrorCode::PathFileAccess, "new"}};
+    for (const auto& row : rows) {
+        TempFolder folder;
+        const fs::path file = folder.path() / "tl_options.txt";
+        writeBytes(file, "old");
+        std::vector<os::DurableStep> seen;
+        os::setDurableStepHook([&](os::DurableStep step, const std::string&) {
+            seen.push_back(step);
+            return step == row.failing ? row.error : 0;
+        });
+        EXPECT_EQ(errorOf([&] { replaceFile(file, "new"); }), row.code) << row.error;
+        os::setDurableStepHook({});
+        const auto upTo =
+            row.failing ? std::find(all.begin(), all.end(), *row.failing) + 1 : all.end();
+        EXPECT_EQ(seen, std::vector(all.begin(), upTo)) << row.error;
+        EXPECT_EQ(readBytes(file), row.left) << row.error;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()),
+                  1);
+    }
 }
 
 TEST(Writer, RemovesOnlyItsOwnLeftoversOfProcessesThatAreGone) {
@@ -175,6 +207,7 @@ TEST(Place, FactsComeFromTheFileSystem) {
     prepareOptionsPlace({(config.path() / "talvorin" / "tl_options.txt").string(),
                          (program.path() / "tl_options.txt").string()});
     EXPECT_EQ(readBytes(config.path() / "talvorin" / "tl_options.txt"), kDefaultFile);
+    EXPECT_EQ(fs::status(config.path() / "talvorin").permissions(), fs::perms::owner_all);
     ::unsetenv("XDG_CONFIG_HOME");
 }
 

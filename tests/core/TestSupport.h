@@ -6,15 +6,17 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <source_location>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "base/Error.h"
 #include "clock/frmMain.h"
 #include "dialog/frmParam.h"
-#include "scripted/ScriptedRuntime.h"
 #include "program/Program.h"
+#include "scripted/ScriptedRuntime.h"
 
 namespace talvorin::testing {
 
@@ -50,6 +52,16 @@ class MountedFolder {
     bool mounted_ = false;
     std::string reason_;
 };
+
+// The code of the RuntimeError a call raises; none when it returns.
+std::optional<ErrorCode> errorOf(auto&& call) {
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        return e.code();
+    }
+    return std::nullopt;
+}
 
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
