@@ -255,6 +255,8 @@ TEST_F(DialogTest, ProgramEndedDuringTheApplyKeepsTheSavedFile) {
     EXPECT_TRUE(rt.ended);
     EXPECT_EQ(lineOf(fileBytes(), 11), "30");
     EXPECT_EQ(rt.messageBoxes.size(), 2u);  // the two prompts, no warning
+    clock().reload();  // too late: without its window nothing falls back over the file
+    EXPECT_EQ(lineOf(fileBytes(), 11), "30");
 }
 
 TEST(DialogDesign, TabOrderFollowsTheFieldsAsLaidOut) {

@@ -103,14 +103,16 @@ TEST(Fallback, KeepsTheFileThatFailedToLoadBesideIt) {
             runtime.moveByUser("frmMain", 100, 100);
             runtime.tick("frmMain");
             EXPECT_EQ(readBytes(options), row.bytes);
-            bool told = false;
-            for (const auto& line : runtime.errorTrace)
-                told = told || line.find("could not be set aside") != std::string::npos;
-            EXPECT_TRUE(told);
+            EXPECT_TRUE(traced(runtime, "could not be set aside"));
+            writeBytes(options, kDefaultFile + "\r\n");  // mended by hand: saved again
+            runtime.now_.second += 1;
+            runtime.tick("frmMain");
+            EXPECT_EQ(readBytes(options), kDefaultFile);
             continue;
         }
         const fs::path kept = folder.path() / row.keptAs;
         EXPECT_EQ(fs::symlink_status(kept).type(), row.keptType);
+        EXPECT_TRUE(traced(runtime, " kept as " + kept.string()));
         if (row.keptType == fs::file_type::regular) {
             EXPECT_EQ(readBytes(kept), row.bytes);
         }

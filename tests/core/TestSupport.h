@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -61,6 +62,13 @@ std::optional<ErrorCode> errorOf(auto&& call) {
         return e.code();
     }
     return std::nullopt;
+}
+
+// Whether a line of the error trace holds `text`.
+inline bool traced(const ScriptedRuntime& runtime, std::string_view text) {
+    return std::ranges::any_of(runtime.errorTrace, [&](const std::string& line) {
+        return line.find(text) != std::string::npos;
+    });
 }
 
 std::string readBytes(const std::filesystem::path& path);
