@@ -70,7 +70,7 @@ TEST_F(ClockTest, TicksWriteOnlyAfterAMoveAndOncePerMove) {
     EXPECT_EQ(fileBytes(), kDefaultFile);
 
     fs::remove(optionsFile());
-    for (int i = 0; i < 50; ++i) rt.tick("frmMain");
+    for (int i = 0; i < 50; ++i, rt.now_.second = i % 60) rt.tick("frmMain");  // nor a removal
     EXPECT_FALSE(fs::exists(optionsFile())) << "a still window caused a write";
 
     rt.moveByUser("frmMain", 500, 900);  // only the left changes
@@ -114,7 +114,8 @@ TEST_F(ClockTest, FailedWriteFromTheTickIsTracedAndNotRetriedEverySecond) {
     // Not shown, but one line says which file and why.
     ASSERT_EQ(rt.errorTrace.size(), 1u);
     EXPECT_NE(rt.errorTrace[0].find(optionsFile().string()), std::string::npos) << rt.errorTrace[0];
-    EXPECT_NE(rt.errorTrace[0].find("permission denied (error 70)"), std::string::npos) << rt.errorTrace[0];
+    EXPECT_NE(rt.errorTrace[0].find("permission denied (error 70)"), std::string::npos)
+        << rt.errorTrace[0];
     EXPECT_EQ(clock().settings.posT, 500);  // stored before the write
     EXPECT_TRUE(clockWindow().visible);
     EXPECT_EQ(clock().lastUnhandledError(), ErrorCode::PermissionDenied);
