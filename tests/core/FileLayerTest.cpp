@@ -140,6 +140,19 @@ TEST(Writer, SyncsTheBytesRenamesThenSyncsTheFolderAndAFailedStepKeepsAWholeFile
     }
 }
 
+// A hand edit of the same size within the second a save was made in.
+TEST(Writer, StampsTellAnEditOfTheSameSizeWithinTheSecond) {
+    TempFolder folder;
+    const fs::path file = folder.path() / "tl_options.txt";
+    writeBytes(file, "48");
+    const auto second = std::chrono::floor<std::chrono::seconds>(fs::last_write_time(file));
+    fs::last_write_time(file, second);
+    const os::FileStamp saved = os::stampOf(file);
+    writeBytes(file, "60");
+    fs::last_write_time(file, second + std::chrono::milliseconds(5));
+    EXPECT_NE(os::stampOf(file), saved);
+}
+
 TEST(Writer, RemovesOnlyItsOwnLeftoversOfProcessesThatAreGone) {
     TempFolder folder;
     const fs::path file = folder.path() / "tl_options.txt";
@@ -203,6 +216,9 @@ TEST(Place, FactsComeFromTheFileSystem) {
     writeBytes(program.path() / "tl_options.txt", kDefaultFile);
     EXPECT_TRUE(placeFactsFor(program.path()).besideReadable);
     EXPECT_EQ(os::userSettingsFolder(), (config.path() / "talvorin").string());
+    ::setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored
+    EXPECT_EQ(os::userSettingsFolder(), fs::path(std::getenv("HOME")) / ".config" / "talvorin");
+    ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
     // Seeding the per-user file creates its folder.
     prepareOptionsPlace({(config.path() / "talvorin" / "tl_options.txt").string(),
                          (program.path() / "tl_options.txt").string()});
