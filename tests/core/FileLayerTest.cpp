@@ -18,6 +18,7 @@
 #include "base/Error.h"
 #include "base/FileReplace.h"
 #include "base/Files.h"
+#include "base/Paths.h"
 #include "settings/OptionsFile.h"
 #include "settings/OptionsPlace.h"
 
@@ -83,7 +84,7 @@ TEST(Writer, WritesThroughALinkAndKeepsIt) {
     TempFolder home, dotfiles;
     const fs::path link = home.path() / "tl_options.txt";
     const fs::path target = dotfiles.path() / "tl_options.txt";
-    fs::create_symlink(target, link);  // the target not written yet
+    fs::create_symlink(fs::relative(target, home.path()), link);  // not written yet
     replaceFile(link, "first");
     replaceFile(link, "second");
     EXPECT_TRUE(fs::is_symlink(link));
@@ -180,6 +181,12 @@ TEST(Writer, RemovesOnlyItsOwnLeftoversOfProcessesThatAreGone) {
     removeLeftoverTemporaries(file);
     for (const auto& row : rows)
         EXPECT_EQ(fs::exists(folder.path() / row.name), !row.removed) << row.name;
+    // And beside the file a link ends at, in the root folder ("/" its folder).
+    TempFolder home;
+    fs::create_symlink(folder.path() / "other.txt", home.path() / "tl_options.txt");
+    removeLeftoverTemporaries(home.path() / "tl_options.txt");
+    EXPECT_FALSE(fs::exists(folder.path() / ("other.txt.tmp" + gone + "-0")));
+    EXPECT_EQ(folderOf("/tl_options.txt"), "/");
 }
 
 TEST(Place, BesideTheProgramWhenItMayWriteThereElsePerUserSeededFromBeside) {
