@@ -90,7 +90,9 @@ for n, line in enumerate(open(sys.argv[1], encoding="utf-8"), 1):
 }
 while IFS=$'\x1f' read -r id file find replace mark why; do
     [[ $# -gt 0 && "$wanted" != *" $id "* ]] && continue
-    pristine="$source_dir/src/$file"
+    pristine="$copy/.pristine"
+    rm -f "$pristine"
+    cp "$copy/src/$file" "$pristine" 2>/dev/null || true
     status=0
     apply "$file" "$find" "$replace" || status=$?
     if [[ $status == 3 ]]; then
@@ -111,7 +113,7 @@ while IFS=$'\x1f' read -r id file find replace mark why; do
         result=killed
         killed=$((killed + 1))
     fi
-    cp "$pristine" "$copy/src/$file"
+    [[ -f "$pristine" ]] && cp "$pristine" "$copy/src/$file"
     printf '%-10s %3d  %-34s %s\n' "$result" "$id" "$file" "$why"
 done < <(rows)
 # The last mutated object goes back to the tree's own.
