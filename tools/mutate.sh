@@ -9,6 +9,7 @@
 #
 # MUTATE_DIR  the copy (default ${TMPDIR:-/tmp}/talvorin-mutate); kept between
 #             runs so only the mutated object is rebuilt.
+# MUTATE_SYNC=0 uses the copy as it stands (no files taken from the tree).
 # MUTATE_USER run the suite as this user when started as root (default root;
 #             some rows of the suite assume root today, see the notes).
 # Not part of the test command: it takes ~10-20 s a fault on two cores.
@@ -73,7 +74,7 @@ open(path, "w", encoding="utf-8").write(text.replace(find, repl))
 PY
 }
 
-sync_copy
+[[ ${MUTATE_SYNC:-1} == 0 ]] || sync_copy
 configure
 build_suite || { echo "mutate: the unmutated tree does not build" >&2; tail -20 "$copy/build.log" >&2; exit 1; }
 run_suite || { echo "mutate: the core suite fails without any fault" >&2; tail -20 "$copy/run.log" >&2; exit 1; }
