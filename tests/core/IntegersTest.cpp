@@ -69,6 +69,7 @@ TEST(Integers, ParsesOnlyOptionallySignedDecimalsWithinTheWidth) {
 TEST(Integers, CheckedArithmeticRaisesOverflowAtTheEdges) {
     EXPECT_EQ(checkedMul16(1323, 24), 31752);
     EXPECT_EQ(checkedAdd16(31752, 1000), 32752);
+    EXPECT_EQ(checkedAdd16(32000, 767), 32767);
     EXPECT_EQ(checkedMul16(-1365, 24), -32760);
     EXPECT_EQ(errorOf([] { checkedMul16(1366, 24); }), kOverflow);
     EXPECT_EQ(errorOf([] { checkedAdd16(32000, 768); }), kOverflow);
