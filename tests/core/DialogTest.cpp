@@ -1,9 +1,11 @@
 // The settings dialog: filling, defaults and the apply sequence.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 
 #include "TestSupport.h"
+#include "base/Files.h"
 #include "dialog/Conversion.h"
 #include "dialog/SaveFailure.h"
 #include "dialog/frmParamDesign.h"
@@ -166,6 +168,11 @@ TEST_F(DialogTest, FailedWriteWarnsKeepsTheNewValuesAndRestartsTheClock) {
              fs::create_directory(file);
          },
          "erreur d'accès au chemin ou au fichier"},
+        {"a folder only root may write, as any other user sees it",
+         [](const fs::path&) {
+             os::setDurableStepHook([](os::DurableStep, auto&) { return EACCES; });
+         },
+         "accès refusé"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -195,6 +202,7 @@ TEST_F(DialogTest, FailedWriteWarnsKeepsTheNewValuesAndRestartsTheClock) {
         EXPECT_EQ(window.top, 500);
         EXPECT_TRUE(window.controls.at("Timer1").enabled);
         EXPECT_EQ(runtime.doEventsCalls, 0);
+        os::setDurableStepHook({});
     }
 }
 
@@ -247,6 +255,8 @@ TEST_F(DialogTest, ProgramEndedDuringTheApplyKeepsTheSavedFile) {
     EXPECT_TRUE(rt.ended);
     EXPECT_EQ(lineOf(fileBytes(), 11), "30");
     EXPECT_EQ(rt.messageBoxes.size(), 2u);  // the two prompts, no warning
+    clock().reload();  // too late: without its window nothing falls back over the file
+    EXPECT_EQ(lineOf(fileBytes(), 11), "30");
 }
 
 TEST(DialogDesign, TabOrderFollowsTheFieldsAsLaidOut) {

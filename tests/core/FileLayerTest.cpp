@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -16,6 +18,7 @@
 #include "base/Error.h"
 #include "base/FileReplace.h"
 #include "base/Files.h"
+#include "base/Paths.h"
 #include "settings/OptionsFile.h"
 #include "settings/OptionsPlace.h"
 
@@ -81,7 +84,7 @@ TEST(Writer, WritesThroughALinkAndKeepsIt) {
     TempFolder home, dotfiles;
     const fs::path link = home.path() / "tl_options.txt";
     const fs::path target = dotfiles.path() / "tl_options.txt";
-    fs::create_symlink(target, link);  // the target not written yet
+    fs::create_symlink(fs::relative(target, home.path()), link);  // not written yet
     replaceFile(link, "first");
     replaceFile(link, "second");
     EXPECT_TRUE(fs::is_symlink(link));
@@ -95,17 +98,60 @@ TEST(Writer, HonoursAReadOnlyFileAndKeepsPermissions) {
     const fs::path file = folder.path() / "tl_options.txt";
     writeBytes(file, "locked");
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    try {
-        replaceFile(file, "new");
-        ADD_FAILURE() << "a read-only file was replaced";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.code(), ErrorCode::PermissionDenied);
-    }
+    EXPECT_EQ(errorOf([&] { replaceFile(file, "new"); }), ErrorCode::PermissionDenied);
     EXPECT_EQ(readBytes(file), "locked");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
     replaceFile(file, "new");
     EXPECT_EQ(readBytes(file), "new");
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// The bytes reach the disk before the rename, and the rename before the call
+// returns; a step that fails leaves one whole file, the old one until the rename.
+TEST(Writer, SyncsTheBytesRenamesThenSyncsTheFolderAndAFailedStepKeepsAWholeFile) {
+    using enum os::DurableStep;
+    const std::vector<os::DurableStep> all = {Write, SyncFile, Rename, SyncFolder};
+    const struct {
+        std::optional<os::DurableStep> failing;
+        int error;
+        std::optional<ErrorCode> code;
+        const char* left;
+    } rows[] = {{{}, 0, {}, "new"},
+                {Write, EACCES, ErrorCode::PermissionDenied, "old"},  // a user without root
+                {SyncFile, ENOSPC, ErrorCode::DiskFull, "old"},
+                {Rename, EIO, ErrorCode::PathFileAccess, "old"},
+                {SyncFolder, EIO, ErrorCode::PathFileAccess, "new"}};
+    for (const auto& row : rows) {
+        TempFolder folder;
+        const fs::path file = folder.path() / "tl_options.txt";
+        writeBytes(file, "old");
+        std::vector<os::DurableStep> seen;
+        os::setDurableStepHook([&](os::DurableStep step, const std::string&) {
+            seen.push_back(step);
+            return step == row.failing ? row.error : 0;
+        });
+        EXPECT_EQ(errorOf([&] { replaceFile(file, "new"); }), row.code) << row.error;
+        os::setDurableStepHook({});
+        const auto upTo =
+            row.failing ? std::find(all.begin(), all.end(), *row.failing) + 1 : all.end();
+        EXPECT_EQ(seen, std::vector(all.begin(), upTo)) << row.error;
+        EXPECT_EQ(readBytes(file), row.left) << row.error;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()),
+                  1);
+    }
+}
+
+// A hand edit of the same size within the second a save was made in.
+TEST(Writer, StampsTellAnEditOfTheSameSizeWithinTheSecond) {
+    TempFolder folder;
+    const fs::path file = folder.path() / "tl_options.txt";
+    writeBytes(file, "48");
+    const auto second = std::chrono::floor<std::chrono::seconds>(fs::last_write_time(file));
+    fs::last_write_time(file, second);
+    const os::FileStamp saved = os::stampOf(file);
+    writeBytes(file, "60");
+    fs::last_write_time(file, second + std::chrono::milliseconds(5));
+    EXPECT_NE(os::stampOf(file), saved);
 }
 
 TEST(Writer, RemovesOnlyItsOwnLeftoversOfProcessesThatAreGone) {
@@ -135,6 +181,12 @@ TEST(Writer, RemovesOnlyItsOwnLeftoversOfProcessesThatAreGone) {
     removeLeftoverTemporaries(file);
     for (const auto& row : rows)
         EXPECT_EQ(fs::exists(folder.path() / row.name), !row.removed) << row.name;
+    // And beside the file a link ends at, in the root folder ("/" its folder).
+    TempFolder home;
+    fs::create_symlink(folder.path() / "other.txt", home.path() / "tl_options.txt");
+    removeLeftoverTemporaries(home.path() / "tl_options.txt");
+    EXPECT_FALSE(fs::exists(folder.path() / ("other.txt.tmp" + gone + "-0")));
+    EXPECT_EQ(folderOf("/tl_options.txt"), "/");
 }
 
 TEST(Place, BesideTheProgramWhenItMayWriteThereElsePerUserSeededFromBeside) {
@@ -196,10 +248,14 @@ TEST(Place, FactsComeFromTheFileSystem) {
     writeBytes(program.path() / "tl_options.txt", kDefaultFile);
     EXPECT_TRUE(placeFactsFor(program.path()).besideReadable);
     EXPECT_EQ(os::userSettingsFolder(), (config.path() / "talvorin").string());
+    ::setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored
+    EXPECT_EQ(os::userSettingsFolder(), fs::path(std::getenv("HOME")) / ".config" / "talvorin");
+    ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
     // Seeding the per-user file creates its folder.
     prepareOptionsPlace({(config.path() / "talvorin" / "tl_options.txt").string(),
                          (program.path() / "tl_options.txt").string()});
     EXPECT_EQ(readBytes(config.path() / "talvorin" / "tl_options.txt"), kDefaultFile);
+    EXPECT_EQ(fs::status(config.path() / "talvorin").permissions(), fs::perms::owner_all);
     // An install tree, marked by the desktop entry in share/ beside bin/.
     fs::create_directories(program.path() / "bin");
     fs::create_directories(program.path() / "share" / "applications");

@@ -3,20 +3,14 @@
 #include <cmath>
 #include <optional>
 
+#include "TestSupport.h"
 #include "base/Error.h"
 #include "base/Integers.h"
 
 namespace talvorin {
 namespace {
 
-std::optional<ErrorCode> errorOf(auto&& call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.code();
-    }
-    return std::nullopt;
-}
+using testing::errorOf;
 
 struct ParseRow {
     const char* text;
@@ -45,6 +39,7 @@ const ParseRow kParseRows[] = {
     {"2147483648", 0, kOverflow, kOverflow},
     {"3000000000", 0, kOverflow, kOverflow},
     {"99999999999999999999999", 0, kOverflow, kOverflow},
+    {"18446744073709551616", 0, kOverflow, kOverflow},  // 2^64: 0 once wrapped
     {"", 0, kMismatch, kMismatch},
     {"   ", 0, kMismatch, kMismatch},
     {"-", 0, kMismatch, kMismatch},
@@ -74,6 +69,7 @@ TEST(Integers, ParsesOnlyOptionallySignedDecimalsWithinTheWidth) {
 TEST(Integers, CheckedArithmeticRaisesOverflowAtTheEdges) {
     EXPECT_EQ(checkedMul16(1323, 24), 31752);
     EXPECT_EQ(checkedAdd16(31752, 1000), 32752);
+    EXPECT_EQ(checkedAdd16(32000, 767), 32767);
     EXPECT_EQ(checkedMul16(-1365, 24), -32760);
     EXPECT_EQ(errorOf([] { checkedMul16(1366, 24); }), kOverflow);
     EXPECT_EQ(errorOf([] { checkedAdd16(32000, 768); }), kOverflow);

@@ -10,11 +10,12 @@ namespace {
 struct Gesture {
     const char* what;
     const char* form;
-    std::vector<PixelPoint> moves;  // screen pixels after the press at 20,30
+    std::vector<PixelPoint> moves;  // screen pixels after the press
     PixelPoint release;
     int prompts;          // quit prompts opened: a click on the clock
     PixelPoint window;    // the clock's top-left in pixels afterwards
     bool locked = false;  // position_verrouillee=1
+    PixelPoint press = {20, 30};
 };
 
 void PrintTo(const Gesture& g, std::ostream* out) {
@@ -32,7 +33,7 @@ TEST_P(PointerGestures, MakeAClickADragOrNothing) {
         rt.click("frmMain", "LabHeure");  // opens the dialog
     }
     const std::size_t promptsBefore = rt.messageBoxes.size();
-    rt.press(g.form, {20, 30});
+    rt.press(g.form, g.press);
     for (const PixelPoint& to : g.moves) rt.movePointer(g.form, to);
     rt.release(g.form, g.release);
     EXPECT_EQ(static_cast<int>(rt.messageBoxes.size() - promptsBefore), g.prompts);
@@ -57,6 +58,14 @@ INSTANTIATE_TEST_SUITE_P(
         Gesture{"locked: a click still prompts", "frmMain", {}, {20, 30}, 1, {0, 0}, true},
         Gesture{"a release far away with no move between", "frmMain", {}, {90, 30}, 0, {0, 0}},
         Gesture{"a release outside the client area", "frmMain", {{22, 31}}, {-1, 30}, 0, {0, 0}},
+        Gesture{"a release just outside, within the drag distance",
+                "frmMain",
+                {},
+                {-1, 2},
+                0,
+                {0, 0},
+                false,
+                {2, 2}},
         Gesture{"the dialog's surface does not drag the clock",
                 "frmParam",
                 {{90, 90}},

@@ -46,6 +46,9 @@ TEST(Positions, TwipsGivenAreReadBackUntilTheWindowMoves) {
             const double moved = axis.twipsAt(pixel + 1, dpi);
             EXPECT_NE(moved, twips);
             EXPECT_EQ(pixelsFromTwips(moved, dpi), pixel + 1) << twips << " at " << dpi;
+            // The DPI changed while running: the pixel's twips at the new one, or the
+            // tick would see a move every second.
+            EXPECT_EQ(pixelsFromTwips(axis.twipsAt(pixel, dpi + 24), dpi + 24), pixel) << twips;
         }
 }
 

@@ -73,6 +73,9 @@ class ReachClockTest : public ClockTest {
         const auto lines = splitLines(fileBytes(), 15);
         EXPECT_EQ(pixelsFromTwips(parseInt32(lines[7]), 96), frame().top);
         EXPECT_EQ(pixelsFromTwips(parseInt32(lines[8]), 96), frame().left);
+        fs::remove(optionsFile());  // and once only
+        rt.tick("frmMain");
+        EXPECT_FALSE(fs::exists(optionsFile()));
     }
 };
 

@@ -111,10 +111,7 @@ TEST_F(ClockTest, MissingWindowManagerEntryPointStopsTheLoadButTheClockStillRuns
     start();
     EXPECT_TRUE(clockWindow().visible);
     EXPECT_EQ(clock().lastUnhandledError(), std::nullopt);  // the reader fell back
-    const bool said = std::any_of(rt.errorTrace.begin(), rt.errorTrace.end(), [](auto& line) {
-        return line.find("SetWindowPos") != std::string::npos;
-    });
-    EXPECT_TRUE(said) << "the trace names the missing entry point";
+    EXPECT_TRUE(traced(rt, "SetWindowPos")) << "the trace names the missing entry point";
     rt.tick("frmMain");
     EXPECT_EQ(clockControl("LabHeure").text, "14:05");
 }

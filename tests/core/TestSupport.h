@@ -4,17 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <source_location>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "base/Error.h"
 #include "clock/frmMain.h"
 #include "dialog/frmParam.h"
-#include "scripted/ScriptedRuntime.h"
 #include "program/Program.h"
+#include "scripted/ScriptedRuntime.h"
 
 namespace talvorin::testing {
 
@@ -50,6 +53,23 @@ class MountedFolder {
     bool mounted_ = false;
     std::string reason_;
 };
+
+// The code of the RuntimeError a call raises; none when it returns.
+std::optional<ErrorCode> errorOf(auto&& call) {
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        return e.code();
+    }
+    return std::nullopt;
+}
+
+// Whether a line of the error trace holds `text`.
+inline bool traced(const ScriptedRuntime& runtime, std::string_view text) {
+    return std::ranges::any_of(runtime.errorTrace, [&](const std::string& line) {
+        return line.find(text) != std::string::npos;
+    });
+}
 
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);

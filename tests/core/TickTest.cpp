@@ -70,7 +70,7 @@ TEST_F(ClockTest, TicksWriteOnlyAfterAMoveAndOncePerMove) {
     EXPECT_EQ(fileBytes(), kDefaultFile);
 
     fs::remove(optionsFile());
-    for (int i = 0; i < 50; ++i) rt.tick("frmMain");
+    for (int i = 0; i < 50; ++i, rt.now_.second = i % 60) rt.tick("frmMain");  // nor a removal
     EXPECT_FALSE(fs::exists(optionsFile())) << "a still window caused a write";
 
     rt.moveByUser("frmMain", 500, 900);  // only the left changes

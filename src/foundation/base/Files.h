@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,17 @@ FileStamp stampOf(const std::string& path) noexcept;
 // Anything else (a folder, a FIFO, a device, a longer file) raises
 // PathFileAccess without blocking and without reading past maxBytes + 1.
 std::string readRegularFile(const std::string& path, std::size_t maxBytes);
+
+#ifndef _WIN32
+// The steps of a durable replacement that reach the disk, in their order.
+enum class DurableStep { Write, SyncFile, Rename, SyncFolder };
+// Called before each of those steps with the path it acts on; a non-zero
+// result is the system error (an errno value) the step then fails with,
+// without being made. The program sets none; its tests watch the order and
+// fail each step in turn.
+using DurableStepHook = std::function<int(DurableStep, const std::string& path)>;
+void setDurableStepHook(DurableStepHook hook);
+#endif
 
 // Creates `path` (it must not exist), writes the bytes and flushes them to disk.
 void writeDurably(const std::string& path, std::string_view bytes);

@@ -57,6 +57,20 @@ class Descriptor {
     int fd_;
 };
 
+DurableStepHook& durableStepHook() {
+    static DurableStepHook hook;
+    return hook;
+}
+
+// True, with errno set, when the hook fails this step.
+bool failedByHook(DurableStep step, const std::string& path) {
+    const DurableStepHook& hook = durableStepHook();
+    if (!hook) return false;
+    const int error = hook(step, path);
+    if (error != 0) errno = error;
+    return error != 0;
+}
+
 [[noreturn]] void failRead(int error) {
     if (error == ENOENT) throw RuntimeError(ErrorCode::FileNotFound, "file not found");
     fail("open", error);
@@ -70,6 +84,10 @@ void requireRegular(const struct stat& st, std::size_t maxBytes) {
 }
 
 }  // namespace
+
+void setDurableStepHook(DurableStepHook hook) {
+    durableStepHook() = std::move(hook);
+}
 
 EntryKind entryKind(const std::string& path) {
     struct stat st {};
@@ -122,6 +140,7 @@ std::string readRegularFile(const std::string& path, std::size_t maxBytes) {
 }
 
 void writeDurably(const std::string& path, std::string_view bytes) {
+    if (failedByHook(DurableStep::Write, path)) fail("create", errno);
     Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
     if (fd.get() < 0) fail("create", errno);
     std::size_t done = 0;
@@ -131,7 +150,7 @@ void writeDurably(const std::string& path, std::string_view bytes) {
         if (n <= 0) fail("write", n < 0 ? errno : ENOSPC);
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd.get()) != 0) fail("sync", errno);
+    if (failedByHook(DurableStep::SyncFile, path) || ::fsync(fd.get()) != 0) fail("sync", errno);
     if (::close(fd.release()) != 0) fail("close", errno);
 }
 
@@ -151,7 +170,8 @@ void refuseReadOnly(const std::string& path) {
 }
 
 void moveOver(const std::string& from, const std::string& to) {
-    if (::rename(from.c_str(), to.c_str()) != 0) fail("replace", errno);
+    if (failedByHook(DurableStep::Rename, to) || ::rename(from.c_str(), to.c_str()) != 0)
+        fail("replace", errno);
 }
 
 bool moveIfFree(const std::string& from, const std::string& to) {
@@ -166,6 +186,7 @@ bool moveIfFree(const std::string& from, const std::string& to) {
 }
 
 void syncFolder(const std::string& folder) {
+    if (failedByHook(DurableStep::SyncFolder, folder)) fail("sync the folder", errno);
     Descriptor fd(
         ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0) fail("open the folder", errno);
