@@ -34,15 +34,26 @@ TEST(DayNames, NameTheWeekdayOfRealDatesOnly) {
     EXPECT_EQ(dayOfWeekName(year{2026} / 13 / 1), "erreur jour");
 }
 
-TEST_F(ClockTest, TimeShowsSecondsUnlessTheFlagIsExactlyZero) {
+TEST_F(ClockTest, TimeShowsSecondsUnlessTheFlagIsExactlyZeroInTheLocalesHours) {
+    const HourCycle french, us{true, false, false, "AM", "PM"},
+        arabic{true, false, false, "\u0635", "\u0645"}, korean{true, false, true, "AM", "PM"};
     const struct {
         const char* flag;
+        HourCycle cycle;
+        int hour;
         const char* shown;
-    } rows[] = {{"0", "14:05"}, {"1", "14:05:09"}, {"", "14:05:09"}, {"00", "14:05:09"}};
+    } rows[] = {{"0", french, 14, "14:05"},   {"1", french, 14, "14:05:09"},
+                {"", french, 14, "14:05:09"}, {"00", french, 14, "14:05:09"},
+                {"0", french, 9, "09:05"},    {"0", us, 14, "2:05 PM"},
+                {"1", us, 14, "2:05:09 PM"},  {"0", us, 0, "12:05 AM"},
+                {"0", us, 12, "12:05 PM"},    {"1", arabic, 18, "6:05:09 \u0645"},
+                {"0", korean, 9, "AM 9:05"}};
     givenFile(kDefaultFile);
     start();
     for (const auto& row : rows) {
         clock().settings.Secondes = row.flag;
+        rt.hours = row.cycle;
+        rt.now_.hour = row.hour;
         rt.tick("frmMain");
         EXPECT_EQ(clockControl("LabHeure").text, row.shown) << "'" << row.flag << "'";
     }
@@ -114,7 +125,8 @@ TEST_F(ClockTest, FailedWriteFromTheTickIsTracedAndNotRetriedEverySecond) {
     // Not shown, but one line says which file and why.
     ASSERT_EQ(rt.errorTrace.size(), 1u);
     EXPECT_NE(rt.errorTrace[0].find(optionsFile().string()), std::string::npos) << rt.errorTrace[0];
-    EXPECT_NE(rt.errorTrace[0].find("permission denied (error 70)"), std::string::npos) << rt.errorTrace[0];
+    EXPECT_NE(rt.errorTrace[0].find("permission denied (error 70)"), std::string::npos)
+        << rt.errorTrace[0];
     EXPECT_EQ(clock().settings.posT, 500);  // stored before the write
     EXPECT_TRUE(clockWindow().visible);
     EXPECT_EQ(clock().lastUnhandledError(), ErrorCode::PermissionDenied);

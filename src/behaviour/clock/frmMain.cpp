@@ -10,6 +10,7 @@
 #include "clock/BoxesOverClock.h"
 #include "clock/Layout.h"
 #include "clock/Reach.h"
+#include "clock/TimeText.h"
 #include "clock/frmMainDesign.h"
 #include "clock/modFunctions.h"
 #include "program/Transparence.h"
@@ -158,7 +159,10 @@ void frmMain::writeFile() {
 void frmMain::applyLayout() {
     FormView& window = view();
     window.setHeight(requireSize(windowHeight(settings.hText)));
-    window.setWidth(requireSize(windowWidth(settings.hText, isOn(settings.Secondes))));
+    const int16_t marker =
+        markerWidth(window.label("LabHeure"), settings.hText, runtime().hourCycle());
+    window.setWidth(
+        requireSize(checkedAdd16(windowWidth(settings.hText, isOn(settings.Secondes)), marker)));
     window.label("LabHeure").setFontSize(settings.hText);
     setOnTop(runtime().user32(), window, isOn(settings.onTheTop) ? -1 : 0);
 }
@@ -195,7 +199,8 @@ void frmMain::onDisplayChanged() noexcept {
 void frmMain::Timer1_Timer() {
     const LocalTime now = runtime().now();
     FormView& window = view();
-    window.label("LabHeure").setCaption(runtime().timeText(now, isNotOff(settings.Secondes)));
+    window.label("LabHeure")
+        .setCaption(clockTimeText(now, isNotOff(settings.Secondes), runtime().hourCycle()));
     window.label("LabDay").setCaption(dayOfWeekName(now.date) + " " + runtime().dateText(now));
     noticeHandEdits(now);
     if (tickListener_) tickListener_(now);

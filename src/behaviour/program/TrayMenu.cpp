@@ -1,6 +1,7 @@
 #include "program/TrayMenu.h"
 
 #include "base/ErrorText.h"
+#include "clock/TimeText.h"
 #include "clock/frmMain.h"
 #include "clock/modFunctions.h"
 #include "program/Transparence.h"
@@ -31,7 +32,7 @@ TrayDesign trayDesign(const std::string& toolTip, bool startsAtLogin) {
 
 std::string trayToolTip(const Runtime& runtime, const LocalTime& now) {
     return dayOfWeekName(now.date) + " " + runtime.dateText(now) + " " +
-           runtime.timeText(now, false);
+           clockTimeText(now, false, runtime.hourCycle());
 }
 
 TrayMenu::TrayMenu(Runtime& runtime, frmMain& clock, std::function<void()> showSettings)

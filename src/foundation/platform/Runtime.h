@@ -10,8 +10,9 @@
 
 #include "platform/Design.h"
 #include "platform/Form.h"
-#include "platform/SingleInstance.h"
+#include "platform/HourCycle.h"
 #include "platform/Screens.h"
+#include "platform/SingleInstance.h"
 #include "platform/StartAtLogin.h"
 #include "platform/Tray.h"
 #include "platform/User32.h"
@@ -62,8 +63,8 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual LocalTime now() const = 0;
-    // In the user's locale; without seconds it is the locale's short time, not a cut.
-    virtual std::string timeText(const LocalTime& t, bool withSeconds) const = 0;
+    // The user's locale's way with hours; the clock writes the time itself.
+    virtual HourCycle hourCycle() const = 0;
     virtual std::string dateText(const LocalTime& t) const = 0;
 };
 

@@ -100,7 +100,7 @@ class ScriptedRuntime final : public Runtime {
     std::string directory() const override { return directory_; }
     Version version() const override;
     LocalTime now() const override { return now_; }
-    std::string timeText(const LocalTime& t, bool withSeconds) const override;
+    HourCycle hourCycle() const override { return hours; }
     std::string dateText(const LocalTime& t) const override;
     void doEvents() override;
     void end() override;
@@ -118,6 +118,7 @@ class ScriptedRuntime final : public Runtime {
     // Set-up by the test.
     std::string directory_;
     LocalTime now_{};
+    HourCycle hours;          // French unless a test says otherwise: 24 hours, two digits
     std::deque<int> answers;  // message-box answers, in order
     // Buttons pressed by their label, taken before `answers`; a label the box
     // does not show raises InvalidProcedureCall.

@@ -1,7 +1,6 @@
 #include "platform/qt/LocaleClock.h"
 
 #include <QDate>
-#include <QTime>
 #include <chrono>
 #include <ctime>
 
@@ -24,11 +23,12 @@ LocalTime LocaleClock::now() const {
     return t;
 }
 
-std::string LocaleClock::timeText(const LocalTime& t, bool withSeconds) const {
-    const QTime time(t.hour, t.minute, t.second);
-    const QString format = withSeconds ? withoutTimeZone(locale_.timeFormat(QLocale::LongFormat))
-                                       : locale_.timeFormat(QLocale::ShortFormat);
-    return locale_.toString(time, format).toStdString();
+HourCycle LocaleClock::hourCycle() const {
+    HourCycle cycle =
+        hourCycleOfPattern(locale_.timeFormat(QLocale::ShortFormat).toStdString(), "aA");
+    cycle.am = locale_.amText().toStdString();
+    cycle.pm = locale_.pmText().toStdString();
+    return cycle;
 }
 
 std::string LocaleClock::dateText(const LocalTime& t) const {
@@ -41,19 +41,6 @@ QLocale userLocale() {
     const QLocale system = QLocale::system();
     if (system.language() == QLocale::C) return QLocale(QLocale::French, QLocale::France);
     return system;
-}
-
-QString withoutTimeZone(const QString& format) {
-    QString kept;
-    bool quoted = false;
-    for (const QChar c : format) {
-        if (c == u'\'') quoted = !quoted;
-        if (!quoted && c == u't') continue;
-        kept.append(c);
-    }
-    // The zone stood apart from the time ("HH:mm:ss t", "t HH:mm:ss"), so
-    // blanks it leaves at either end go too; blanks inside stay.
-    return kept.trimmed();
 }
 
 }  // namespace talvorin

@@ -22,9 +22,7 @@ class QtRuntime final : public Runtime {
     Version version() const override;
 
     LocalTime now() const override { return clock_.now(); }
-    std::string timeText(const LocalTime& t, bool withSeconds) const override {
-        return clock_.timeText(t, withSeconds);
-    }
+    HourCycle hourCycle() const override { return clock_.hourCycle(); }
     std::string dateText(const LocalTime& t) const override { return clock_.dateText(t); }
 
     void doEvents() override;

@@ -59,6 +59,7 @@ class FormLabel final : public FormControl, public Label {
 
     void setCaption(const std::string& text) override;
     void setFontSize(double points) override;
+    double textWidth(const std::string& text, double points) const override;
 
     void applyDpi(const FormMetrics& metrics) override;
     bool paintedByForm() const { return design().transparent; }
@@ -73,6 +74,8 @@ class FormLabel final : public FormControl, public Label {
 
   private:
     void rebuildFont();
+    // The label's face at `points` (none: the design's or the dialog font's size).
+    ScopedFont fontAt(std::optional<double> points) const;
     void redraw() const;
     HFONT font() const { return ownFont_ ? ownFont_.get() : metrics_.messageFontHandle; }
 

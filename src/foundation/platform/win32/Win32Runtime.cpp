@@ -40,8 +40,8 @@ LocalTime Win32Runtime::now() const {
     return localNow();
 }
 
-std::string Win32Runtime::timeText(const LocalTime& t, bool withSeconds) const {
-    return localTimeText(t, withSeconds);
+HourCycle Win32Runtime::hourCycle() const {
+    return localHourCycle();
 }
 
 std::string Win32Runtime::dateText(const LocalTime& t) const {

@@ -28,7 +28,7 @@ class Win32Runtime final : public Runtime {
     Version version() const override;
 
     LocalTime now() const override;
-    std::string timeText(const LocalTime& t, bool withSeconds) const override;
+    HourCycle hourCycle() const override;
     std::string dateText(const LocalTime& t) const override;
 
     void doEvents() override;
