@@ -46,7 +46,7 @@ TEST_F(ClockTest, TimeShowsSecondsUnlessTheFlagIsExactlyZeroInTheLocalesHours) {
                 {"", french, 14, "14:05:09"}, {"00", french, 14, "14:05:09"},
                 {"0", french, 9, "09:05"},    {"0", us, 14, "2:05 PM"},
                 {"1", us, 14, "2:05:09 PM"},  {"0", us, 0, "12:05 AM"},
-                {"0", us, 12, "12:05 PM"},    {"1", arabic, 18, "6:05:09 \u0645"},
+                {"0", us, 12, "12:05 PM"},    {"1", arabic, 18, "\u200E6:05:09 \u0645"},
                 {"0", korean, 9, "AM 9:05"}};
     givenFile(kDefaultFile);
     start();

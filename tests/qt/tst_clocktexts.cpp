@@ -33,6 +33,7 @@ class ClockTextsTest : public QObject {
         QTest::newRow("fr_FR") << QLocale("fr_FR") << false << true << "";
         QTest::newRow("fa_IR") << QLocale("fa_IR") << false << false << "";
         QTest::newRow("en_US") << QLocale("en_US") << true << false << "PM";
+        QTest::newRow("hi_IN: Qt's capitals") << QLocale("hi_IN") << true << false << "PM";
         QTest::newRow("ar_EG") << QLocale("ar_EG") << true << false << "\u0645";
     }
 

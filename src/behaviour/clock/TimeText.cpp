@@ -1,10 +1,13 @@
 #include "clock/TimeText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace talvorin {
 
 namespace {
+
+constexpr const char* kLeftToRightMark = "\u200E";
 
 std::string twoDigits(int value) {
     char text[8];
@@ -22,7 +25,13 @@ std::string clockTimeText(const LocalTime& t, bool withSeconds, const HourCycle&
     if (!cycle.twelveHour) return text;
     const std::string& marker = t.hour < 12 ? cycle.am : cycle.pm;
     if (marker.empty()) return text;
-    return cycle.markerFirst ? marker + " " + text : text + " " + marker;
+    text = cycle.markerFirst ? marker + " " + text : text + " " + marker;
+    // An Arabic or Hebrew marker would turn the whole line right to left, and
+    // a left-aligned label would push it out of the window: the time reads
+    // left to right, so it says so with a left-to-right mark first.
+    const bool ascii = std::all_of(marker.begin(), marker.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? text : kLeftToRightMark + text;
 }
 
 }  // namespace talvorin

@@ -24,10 +24,15 @@ LocalTime LocaleClock::now() const {
 }
 
 HourCycle LocaleClock::hourCycle() const {
-    HourCycle cycle =
-        hourCycleOfPattern(locale_.timeFormat(QLocale::ShortFormat).toStdString(), "aA");
-    cycle.am = locale_.amText().toStdString();
-    cycle.pm = locale_.pmText().toStdString();
+    const QString pattern = locale_.timeFormat(QLocale::ShortFormat);
+    HourCycle cycle = hourCycleOfPattern(pattern.toStdString(), "aA");
+    // Qt's "AP" and "A" show the markers in capitals ("am" becomes "AM").
+    const bool capitals = pattern.contains(u'A');
+    const auto shown = [capitals](const QString& marker) {
+        return (capitals ? marker.toUpper() : marker).toStdString();
+    };
+    cycle.am = shown(locale_.amText());
+    cycle.pm = shown(locale_.pmText());
     return cycle;
 }
 
