@@ -60,6 +60,23 @@ TEST_F(ClockTest, TimeShowsSecondsUnlessTheFlagIsExactlyZeroInTheLocalesHours) {
     EXPECT_EQ(clockControl("LabDay").text, "dimanche 06/12/2026");
 }
 
+TEST(EndRequests, AMoveSinceTheLastTickIsSavedBeforeTheProgramEnds) {
+    for (const bool byClose : {false, true}) {
+        HeadlessProgram p;
+        p.givenFile(kDefaultFile);
+        p.start();
+        p.rt.tick("frmMain");
+        p.rt.moveByUser("frmMain", 700, 900);
+        if (byClose)
+            p.rt.closeByUser("frmMain");
+        else
+            p.rt.endRequestHandler();
+        EXPECT_EQ(lineOf(p.fileBytes(), 8), "700") << byClose;
+        EXPECT_EQ(lineOf(p.fileBytes(), 9), "900") << byClose;
+        EXPECT_TRUE(p.rt.ended) << byClose;
+    }
+}
+
 TEST_F(ClockTest, FirstTickAfterAFallbackSavesTheRealPosition) {
     start();
     ASSERT_EQ(clock().settings.posT, 500);

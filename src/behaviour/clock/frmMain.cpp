@@ -204,7 +204,11 @@ void frmMain::Timer1_Timer() {
     window.label("LabDay").setCaption(dayOfWeekName(now.date) + " " + runtime().dateText(now));
     noticeHandEdits(now);
     if (tickListener_) tickListener_(now);
+    saveMovedPosition();
+}
 
+void frmMain::saveMovedPosition() {
+    FormView& window = view();
     // In pixels: at most DPIs many whole twips fall on one pixel, and only a
     // move the user can see is worth a write (with its fsync).
     const double dpi = runtime().positionDpi();
@@ -233,6 +237,25 @@ void frmMain::noticeHandEdits(const LocalTime& now) {
     readParametres();
 }
 
+// ---- end ---------------------------------------------------------------------
+
+void frmMain::endRequested() noexcept {
+    // The last move must not wait for a tick that will never come.
+    if (loaded()) tolerate("save of the last position before ending", [&] { saveMovedPosition(); });
+    ending_ = true;
+    runtime().end();
+}
+
+void frmMain::onClosed() noexcept {
+    // Closed by the window manager or the system (Alt+F4, WM_CLOSE): without
+    // its window the clock has nothing left to do, so the program ends.
+    if (loaded())
+        tolerate("save of the last position before closing", [&] { saveMovedPosition(); });
+    FormHost::onClosed();
+    ending_ = true;
+    runtime().end();
+}
+
 // ---- prompt ------------------------------------------------------------------
 
 std::string frmMain::promptText() const {
@@ -254,6 +277,8 @@ void frmMain::LabHeure_Click() {
     // The clock hides, but a dialog it opened stays in the clock's band.
     BoxesOverClock boxes(runtime(), isOn(settings.onTheTop));
     const int answer = boxes.msgBox(promptText(), vbYesNoCancel, "Quitter Talvorin");
+    // Asked to end while the box was open: the box is gone, and so is the program.
+    if (ending_) return;
     show();
     if (answer == vbNo) return;
     if (answer == vbYes) {

@@ -46,6 +46,11 @@ class frmMain final : public FormHost, public ClockControl {
         tickListener_ = std::move(listener);
     }
 
+    // The system asks the program to end: a position moved since the last
+    // tick is saved, then the program ends.
+    void endRequested() noexcept;
+    void onClosed() noexcept override;
+
     Timer& Timer1() const;
     // The options file in use: beside the program or the per-user one.
     std::string optionsFile() const;
@@ -76,6 +81,8 @@ class frmMain final : public FormHost, public ClockControl {
     // a failed step leaves a line in the error trace.
     void tolerate(const char* what, const std::function<void()>& step) noexcept;
     void applyLayout();
+    // The tick's watch on the window: a new position is stored and written.
+    void saveMovedPosition();
     // Moves a clock that has too little of it on any monitor fully onto the
     // nearest one; the next tick saves the new place.
     void keepReachable();
@@ -83,6 +90,7 @@ class frmMain final : public FormHost, public ClockControl {
 
     std::function<void()> showSettings_;
     std::string optionsFile_;
+    bool ending_ = false;  // the system asked the program to end
     // Set when a file that failed to load could not be set aside: it is all
     // the user has, so nothing is written over it until it loads.
     bool savesOff_ = false;

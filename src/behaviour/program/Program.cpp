@@ -23,6 +23,17 @@ bool Program::start() {
     }
     mainForm().show();
     startTray();
+    try {
+        runtime_.watchEndRequests([this] {
+            if (main_)
+                main_->endRequested();
+            else
+                runtime_.end();
+        });
+    } catch (...) {
+        runtime_.reportError("a logout or shutdown may lose the last move: " +
+                             describeCurrentException());
+    }
     return true;
 }
 

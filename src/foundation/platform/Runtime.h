@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/Design.h"
+#include "platform/EndRequests.h"
 #include "platform/Form.h"
 #include "platform/HourCycle.h"
 #include "platform/Screens.h"
@@ -91,7 +92,8 @@ class Runtime : public MessageBoxes,
                 public SingleInstance,
                 public Screens,
                 public Tray,
-                public StartAtLogin {
+                public StartAtLogin,
+                public EndRequests {
   public:
     // Builds the window and its controls from the design, hidden. Events go to `events`.
     virtual std::unique_ptr<FormView> createForm(const FormDesign& design, FormEvents& events) = 0;

@@ -114,6 +114,9 @@ class ScriptedRuntime final : public Runtime {
     std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
     bool startsAtLogin() const override { return startAtLogin; }
     void setStartAtLogin(bool on) override;
+    void watchEndRequests(std::function<void()> onEndRequest) override {
+        endRequestHandler = std::move(onEndRequest);
+    }
 
     // Set-up by the test.
     std::string directory_;
@@ -146,6 +149,7 @@ class ScriptedRuntime final : public Runtime {
     std::vector<std::string> claimedKeys;       // every key asked for, in order
     std::vector<std::string> showRequestsSent;  // to the clock holding the key
     std::function<void()> showRequestHandler;   // what a later start would run
+    std::function<void()> endRequestHandler;    // what a SIGTERM or logout would run
 
     // The latest window made from the named design; raises when there is none.
     ScriptedWindowState& window(const std::string& name);

@@ -6,6 +6,7 @@
 #include "platform/qt/ClockChangeWatcher.h"
 #include "platform/qt/DisplayWatcher.h"
 #include "platform/qt/LocaleClock.h"
+#include "platform/qt/QtEndRequests.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtUser32.h"
 
@@ -35,8 +36,12 @@ class QtRuntime final : public Runtime {
     std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
     bool startsAtLogin() const override;
     void setStartAtLogin(bool on) override;
+    void watchEndRequests(std::function<void()> onEndRequest) override {
+        endRequests_.watch(std::move(onEndRequest));
+    }
 
   private:
+    QtEndRequests endRequests_;
     ClockChangeWatcher clockChanges_;
     LocaleClock clock_;
     QtUser32 user32_;
