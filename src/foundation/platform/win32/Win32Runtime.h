@@ -7,6 +7,7 @@
 
 #include "platform/Runtime.h"
 #include "platform/win32/BoundUser32.h"
+#include "platform/win32/EndSession.h"
 #include "platform/win32/FontFaces.h"
 #include "platform/win32/Win32SingleInstance.h"
 #include "platform/win32/WinApi.h"
@@ -43,6 +44,9 @@ class Win32Runtime final : public Runtime {
     std::unique_ptr<TrayIcon> createTrayIcon(const TrayDesign& design, TrayEvents& events) override;
     bool startsAtLogin() const override;
     void setStartAtLogin(bool on) override;
+    void watchEndRequests(std::function<void()> onEndRequest) override {
+        endSession_.watch(instance_, std::move(onEndRequest));
+    }
 
     // For the forms.
     HINSTANCE instance() const { return instance_; }
@@ -64,6 +68,7 @@ class Win32Runtime final : public Runtime {
     FontFaces fontFaces_;
     std::vector<LiveForm> forms_;
     Win32SingleInstance singleInstance_;
+    EndSession endSession_;
     bool ended_ = false;
 };
 
