@@ -9,6 +9,7 @@
 #include "platform/win32/BoundUser32.h"
 #include "platform/win32/EndSession.h"
 #include "platform/win32/FontFaces.h"
+#include "platform/win32/ShowDesktop.h"
 #include "platform/win32/Win32SingleInstance.h"
 #include "platform/win32/WinApi.h"
 
@@ -54,6 +55,8 @@ class Win32Runtime final : public Runtime {
     // `dialogKeys`: Tab, arrows and mnemonics move between its controls.
     void formCreated(HWND form, bool dialogKeys);
     void formGone(HWND form);
+    // Lifted above the desktop while the user shows it.
+    void keepOnShownDesktop(HWND form);
 
   private:
     struct LiveForm {
@@ -69,6 +72,7 @@ class Win32Runtime final : public Runtime {
     std::vector<LiveForm> forms_;
     Win32SingleInstance singleInstance_;
     EndSession endSession_;
+    ShowDesktop showDesktop_;
     bool ended_ = false;
 };
 
