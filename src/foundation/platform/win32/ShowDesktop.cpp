@@ -23,6 +23,7 @@ bool isShownDesktop(HWND window) {
 
 ShowDesktop::~ShowDesktop() {
     if (hook_) UnhookWinEvent(hook_);
+    if (timer_) KillTimer(nullptr, timer_);
     if (watcher == this) watcher = nullptr;
 }
 
@@ -30,7 +31,10 @@ bool ShowDesktop::keep(HWND window) {
     if (!hook_) {
         hook_ = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
                                 onForeground, 0, 0, WINEVENT_OUTOFCONTEXT);
-        if (!hook_) return false;
+        // A look every quarter second as well: the shell's foreground event
+        // does not reach every process (Wine's, for one).
+        timer_ = SetTimer(nullptr, 0, 250, onTimer);
+        if (!hook_ && !timer_) return false;
         watcher = this;
     }
     kept_.push_back(Kept{window, false});
@@ -45,7 +49,13 @@ void CALLBACK ShowDesktop::onForeground(HWINEVENTHOOK, DWORD, HWND hwnd, LONG, L
     if (watcher) watcher->foregroundChanged(hwnd);
 }
 
+void CALLBACK ShowDesktop::onTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (watcher) watcher->foregroundChanged(GetForegroundWindow());
+}
+
 void ShowDesktop::foregroundChanged(HWND foreground) {
+    if (foreground == lastForeground_) return;
+    lastForeground_ = foreground;
     const bool desktop = isShownDesktop(foreground);
     for (Kept& k : kept_) {
         const bool topmost = (GetWindowLongPtrW(k.hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;

@@ -28,6 +28,7 @@ class ShowDesktop {
 
   private:
     static void CALLBACK onForeground(HWINEVENTHOOK, DWORD, HWND hwnd, LONG, LONG, DWORD, DWORD);
+    static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
     void foregroundChanged(HWND foreground);
 
     struct Kept {
@@ -36,6 +37,8 @@ class ShowDesktop {
     };
     std::vector<Kept> kept_;
     HWINEVENTHOOK hook_ = nullptr;
+    UINT_PTR timer_ = 0;
+    HWND lastForeground_ = nullptr;
 };
 
 // The shell's desktop window: what has the foreground while the desktop is shown.
