@@ -142,13 +142,20 @@ TEST_F(ClockTest, FlagsAreStoredAsReadAndTestedTwoWays) {
         std::string topFlag, secondsFlag;
         bool topmost;
         double width;
+        HourCycle hours{};  // 12 hours: room for " PM", drawn 1440 twips wide
     } rows[] = {
-        {"1", "1", true, 3368},    {"0", "0", false, 2312},   {" 1", "2", false, 2312},
-        {"True", "", false, 2312}, {"1 ", "00", false, 2312},
+        {"1", "1", true, 3368},
+        {"0", "0", false, 2312},
+        {" 1", "2", false, 2312},
+        {"True", "", false, 2312},
+        {"1 ", "00", false, 2312},
+        {"0", "1", false, 3368 + 1440, {true, false, false, "AM", "PM"}},
+        {"0", "0", false, 2312, {false, true, false, "AM", "PM"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE("'" + row.topFlag + "' '" + row.secondsFlag + "'");
         HeadlessProgram other;
+        other.rt.hours = row.hours;
         other.givenFile(defaultFileWith({{13, row.topFlag}, {15, row.secondsFlag}}));
         frmMain& clock = other.start().mainForm();
         EXPECT_EQ(clock.settings.onTheTop, row.topFlag);

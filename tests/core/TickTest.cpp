@@ -34,19 +34,47 @@ TEST(DayNames, NameTheWeekdayOfRealDatesOnly) {
     EXPECT_EQ(dayOfWeekName(year{2026} / 13 / 1), "erreur jour");
 }
 
-TEST_F(ClockTest, TimeShowsSecondsUnlessTheFlagIsExactlyZero) {
+TEST_F(ClockTest, TimeShowsSecondsUnlessTheFlagIsExactlyZeroInTheLocalesHours) {
+    const HourCycle french, us{true, false, false, "AM", "PM"},
+        arabic{true, false, false, "\u0635", "\u0645"}, korean{true, false, true, "AM", "PM"};
     const struct {
         const char* flag;
+        HourCycle cycle;
+        int hour;
         const char* shown;
-    } rows[] = {{"0", "14:05"}, {"1", "14:05:09"}, {"", "14:05:09"}, {"00", "14:05:09"}};
+    } rows[] = {{"0", french, 14, "14:05"},   {"1", french, 14, "14:05:09"},
+                {"", french, 14, "14:05:09"}, {"00", french, 14, "14:05:09"},
+                {"0", french, 9, "09:05"},    {"0", us, 14, "2:05 PM"},
+                {"1", us, 14, "2:05:09 PM"},  {"0", us, 0, "12:05 AM"},
+                {"0", us, 12, "12:05 PM"},    {"1", arabic, 18, "\u200E6:05:09 \u0645"},
+                {"0", korean, 9, "AM 9:05"}};
     givenFile(kDefaultFile);
     start();
     for (const auto& row : rows) {
         clock().settings.Secondes = row.flag;
+        rt.hours = row.cycle;
+        rt.now_.hour = row.hour;
         rt.tick("frmMain");
         EXPECT_EQ(clockControl("LabHeure").text, row.shown) << "'" << row.flag << "'";
     }
     EXPECT_EQ(clockControl("LabDay").text, "dimanche 06/12/2026");
+}
+
+TEST(EndRequests, AMoveSinceTheLastTickIsSavedBeforeTheProgramEnds) {
+    for (const bool byClose : {false, true}) {
+        HeadlessProgram p;
+        p.givenFile(kDefaultFile);
+        p.start();
+        p.rt.tick("frmMain");
+        p.rt.moveByUser("frmMain", 700, 900);
+        if (byClose)
+            p.rt.closeByUser("frmMain");
+        else
+            p.rt.endRequestHandler();
+        EXPECT_EQ(lineOf(p.fileBytes(), 8), "700") << byClose;
+        EXPECT_EQ(lineOf(p.fileBytes(), 9), "900") << byClose;
+        EXPECT_TRUE(p.rt.ended) << byClose;
+    }
 }
 
 TEST_F(ClockTest, FirstTickAfterAFallbackSavesTheRealPosition) {

@@ -39,3 +39,14 @@ echo "ok: a drag is not a click"
 wait_until 3 saved "$(((y + 40) * 15)) $(((x + 80) * 15))" || fail "the tick did not save the dragged place: $(option_line 8) $(option_line 9)"
 echo "ok: the next tick saved $(option_line 8) $(option_line 9)"
 kill -0 "$pid" || fail "the program ended"
+
+# A drag just after a tick, then logout's SIGTERM before the next tick: the
+# move is saved on the way out, and no temporary is left.
+read -r x y _ <<<"$(geometry "$id")"
+wait_until 3 early_in_second
+xdotool mousemove --sync $((x + 60)) $((y + 70)) mousedown 1 mousemove --sync $((x + 90)) $((y + 70))
+xdotool mousemove --sync $((x + 120)) $((y + 70)) mouseup 1
+kill -TERM "$pid"
+wait "$pid" || true
+check "place saved by SIGTERM" "$((y * 15)) $(((x + 60) * 15))" "$(option_line 8) $(option_line 9)"
+check "temporaries left" "" "$(ls "$work" | grep '\.tmp' || true)"

@@ -126,6 +126,8 @@ c_extras_folder() { mkdir "$(exts)"; keep=entry; }
 c_extras_mode_000() { echo clics_traversants=1 >"$(exts)"; chmod 000 "$(exts)"; keep=bytes; }
 c_extras_read_only() { echo clics_traversants=1 >"$(exts)"; chmod 444 "$(exts)"; keep=bytes; }
 c_extras_leftover_temporaries() { : >"$(exts)"; echo x >"$(exts).tmp999999-0"; keep=bytes; }
+# Started from elsewhere: the file beside the program, not one in the working folder.
+c_non_utf8_folder_good() { default_lines 1500 3000 40 >"$(opts)"; keep=values; start_in=$home; }
 
 cases=$(declare -F | awk '{print $3}' | grep '^c_' | sed 's/^c_//')
 
@@ -166,8 +168,8 @@ survived() {
 
 start_clock() {
     started=$(date +%s%N)
-    (cd "$dir" && exec setpriv --reuid="$user" --regid="$group" --clear-groups \
-        env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C ./talvorin \
+    (cd "${start_in:-$dir}" && exec setpriv --reuid="$user" --regid="$group" --clear-groups \
+        env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C "$dir/talvorin" \
         >"$root/stdout.log" 2>"$root/stderr.log") &
     pid=$!
     shown=""
@@ -177,6 +179,7 @@ start_clock() {
     done
     ms=$((($(date +%s%N) - started) / 1000000))
     [ -n "$shown" ] && sleep 1.1  # the first tick, which saves the place
+    size=$([ -n "$shown" ] && xwininfo -id "$shown" | awk '/^  Width|^  Height/ {printf "%s ", $2}')
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
     pid=""
@@ -187,12 +190,15 @@ bad=0
 n=0
 for name in $cases; do
     n=$((n + 1))
-    keep="" rootowned="" sticky="" readonly_folder="" disk="" before="" target=""
+    keep="" start_in="" rootowned="" sticky="" readonly_folder="" disk="" before="" target=""
     base="$root/case$n"
     home="$root/home$n"
     mkdir -p "$home"
     chown "$user:$group" "$home"
-    case $name in non_ascii*) base="$root/case$n Talvorin été 時計" ;; esac
+    case $name in
+    non_ascii*) base="$root/case$n Talvorin été 時計" ;;
+    non_utf8*) base="$root/case$n caf$(printf '\xe9')" ;;
+    esac
     dir=$base
     mkdir -p "$dir"
     if [ "${name#full_disk}" != "$name" ] || [ "${name#nearly}" != "$name" ]; then
@@ -238,6 +244,9 @@ for name in $cases; do
     fi
     if [ -z "$problem" ] && [ "${name%leftover_temporaries}" != "$name" ] && [ -e "$target.tmp999999-0" ]; then
         problem="the leftover of a killed writer is still there"
+    fi
+    if [ -z "$problem" ] && [ "$name" = non_utf8_folder_good ] && [ "$size" != "131 131 " ]; then
+        problem="the file beside the program was not read: window $size"
     fi
     if [ -z "$problem" ] && [ "$name" = read_only_folder_good ]; then
         # The administrator's file beside the program seeds the user's.

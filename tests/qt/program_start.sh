@@ -44,3 +44,18 @@ rm -f "$expected"
 check "background colour" "srgb(10,20,30)" "$(pixel 202 102)"
 screenshot clock-start.png "225x143+200+100"
 kill -0 "$pid" || fail "the program ended"
+
+# A 12-hour and an Arabic locale: the digits in the LCD face, and the day-half
+# marker in a window made wider for it (the French width holds the digits).
+lit() { import -window root -crop "$1" txt:- | grep -c '#E0E0E0' || true; }
+for row in "en_US.UTF-8 297" "ar_EG.UTF-8 282"; do
+    read -r lang width <<<"$row"
+    kill "$pid" && wait "$pid" || true
+    LANG=$lang start_program
+    id=$(wait_window '^Talvorin V')
+    check "$lang width" "$width" "$(geometry "$id" | cut -d' ' -f3)"
+    sleep 1.2  # the first tick draws the time
+    [ "$(lit 225x80+200+130)" -gt 100 ] || fail "$lang: no digits drawn"
+    [ "$(lit $((width - 225))x80+425+130)" -gt 20 ] || fail "$lang: no marker drawn"
+    screenshot "clock-$lang.png" "${width}x143+200+100"
+done

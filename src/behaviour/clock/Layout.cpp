@@ -1,5 +1,9 @@
 #include "clock/Layout.h"
 
+#include <algorithm>
+#include <cmath>
+#include <string>
+
 #include "base/Error.h"
 #include "base/Integers.h"
 
@@ -11,6 +15,14 @@ int16_t windowHeight(int16_t hText) {
 
 int16_t windowWidth(int16_t hText, bool withSeconds) {
     return checkedAdd16(checkedMul16(hText, withSeconds ? 66 : 44), 200);
+}
+
+int16_t markerWidth(const Label& time, int16_t hText, const HourCycle& cycle) {
+    if (!cycle.twelveHour) return 0;
+    double widest = 0;
+    for (const std::string& marker : {cycle.am, cycle.pm})
+        if (!marker.empty()) widest = std::max(widest, time.textWidth(" " + marker, hText));
+    return checkedCount16(static_cast<std::size_t>(std::ceil(widest)));
 }
 
 double requireSize(int16_t twips) {

@@ -14,6 +14,7 @@
 #include "clock/BoxesOverClock.h"
 #include "clock/Layout.h"
 #include "clock/Reach.h"
+#include "clock/TimeText.h"
 #include "clock/frmMainDesign.h"
 #include "clock/modFunctions.h"
 #include "program/ErrorBoundary.h"
@@ -203,7 +204,10 @@ void frmMain::writeFile() {
 void frmMain::applyLayout() {
     FormView& window = view();
     window.setHeight(requireSize(windowHeight(settings.hText)));
-    window.setWidth(requireSize(windowWidth(settings.hText, isOn(settings.Secondes))));
+    const int16_t marker =
+        markerWidth(window.label("LabHeure"), settings.hText, runtime().hourCycle());
+    window.setWidth(
+        requireSize(checkedAdd16(windowWidth(settings.hText, isOn(settings.Secondes)), marker)));
     window.label("LabHeure").setFontSize(settings.hText);
     setOnTop(runtime().user32(), window, isOn(settings.onTheTop) ? -1 : 0);
 }
@@ -240,12 +244,17 @@ void frmMain::onDisplayChanged() noexcept {
 void frmMain::Timer1_Timer() {
     const LocalTime now = runtime().now();
     FormView& window = view();
-    window.label("LabHeure").setCaption(runtime().timeText(now, isNotOff(settings.Secondes)));
+    window.label("LabHeure")
+        .setCaption(clockTimeText(now, isNotOff(settings.Secondes), runtime().hourCycle()));
     window.label("LabDay").setCaption(dayOfWeekName(now.date) + " " + runtime().dateText(now));
     noticeHandEdits(now);
     tolerate("full-screen check", [&] { stepAsideForFullScreen(); });
     if (tickListener_) tickListener_(now);
+    saveMovedPosition();
+}
 
+void frmMain::saveMovedPosition() {
+    FormView& window = view();
     // In pixels: at most DPIs many whole twips fall on one pixel, and only a
     // move the user can see is worth a write (with its fsync).
     const double dpi = runtime().positionDpi();
@@ -346,6 +355,25 @@ void frmMain::stepAsideForFullScreen() {
     }
 }
 
+// ---- end ---------------------------------------------------------------------
+
+void frmMain::endRequested() noexcept {
+    // The last move must not wait for a tick that will never come.
+    if (loaded()) tolerate("save of the last position before ending", [&] { saveMovedPosition(); });
+    ending_ = true;
+    runtime().end();
+}
+
+void frmMain::onClosed() noexcept {
+    // Closed by the window manager or the system (Alt+F4, WM_CLOSE): without
+    // its window the clock has nothing left to do, so the program ends.
+    if (loaded())
+        tolerate("save of the last position before closing", [&] { saveMovedPosition(); });
+    FormHost::onClosed();
+    ending_ = true;
+    runtime().end();
+}
+
 // ---- prompt ------------------------------------------------------------------
 
 std::string frmMain::promptText() const {
@@ -367,6 +395,8 @@ void frmMain::LabHeure_Click() {
     // The clock hides, but a dialog it opened stays in the clock's band.
     BoxesOverClock boxes(runtime(), isOn(settings.onTheTop));
     const int answer = boxes.msgBox(promptText(), vbYesNoCancel, "Quitter Talvorin");
+    // Asked to end while the box was open: the box is gone, and so is the program.
+    if (ending_) return;
     show();
     if (answer == vbNo) return;
     if (answer == vbYes) {

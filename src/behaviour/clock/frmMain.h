@@ -53,6 +53,11 @@ class frmMain final : public FormHost, public ClockControl {
     // watched); it raises nothing the clock must know of.
     void addFileCheck(std::function<void()> check);
 
+    // The system asks the program to end: a position moved since the last
+    // tick is saved, then the program ends.
+    void endRequested() noexcept;
+    void onClosed() noexcept override;
+
     Timer& Timer1() const;
 
     // The settings of tl_extras.txt, and the tray's way to change them: set,
@@ -102,6 +107,8 @@ class frmMain final : public FormHost, public ClockControl {
     // a failed step leaves a line in the error trace.
     void tolerate(const char* what, const std::function<void()>& step) noexcept;
     void applyLayout();
+    // The tick's watch on the window: a new position is stored and written.
+    void saveMovedPosition();
     // Moves a clock that has too little of it on any monitor fully onto the
     // nearest one; the next tick saves the new place.
     void keepReachable();
@@ -109,6 +116,7 @@ class frmMain final : public FormHost, public ClockControl {
 
     std::function<void()> showSettings_;
     std::string optionsFile_;
+    bool ending_ = false;  // the system asked the program to end
     // Set when a file that failed to load could not be set aside: it is all
     // the user has, so nothing is written over it until it loads.
     bool savesOff_ = false;

@@ -12,6 +12,8 @@ FormDesign makeDesign() {
     d.clientHeight = 7920;
     d.frame = FormFrame::None;
     d.draggableSurface = true;
+    // A desktop clock is what the user looks for on the shown desktop.
+    d.visibleOnShowDesktop = true;
     d.role = FormRole::Window;
     d.accessibleNameFrom = "LabHeure";
     d.keyboardFocus = true;

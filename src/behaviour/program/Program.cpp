@@ -22,6 +22,14 @@ bool Program::start() {
     if (!claimed) return false;
     mainForm().show();
     startTray();
+    guardStep(runtime_, "a logout or shutdown may lose the last move", [this] {
+        runtime_.watchEndRequests([this] {
+            if (main_)
+                main_->endRequested();
+            else
+                runtime_.end();
+        });
+    });
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "program/TrayMenu.h"
 
+#include "base/ErrorText.h"
+#include "clock/TimeText.h"
 #include "clock/frmMain.h"
 #include "clock/modFunctions.h"
 #include "program/ErrorBoundary.h"
@@ -55,7 +57,7 @@ TrayDesign trayDesign(const std::string& toolTip, bool startsAtLogin, bool secon
 
 std::string trayToolTip(const Runtime& runtime, const LocalTime& now) {
     return dayOfWeekName(now.date) + " " + runtime.dateText(now) + " " +
-           runtime.timeText(now, false);
+           clockTimeText(now, false, runtime.hourCycle());
 }
 
 TrayMenu::TrayMenu(Runtime& runtime, frmMain& clock, std::function<void()> showSettings)

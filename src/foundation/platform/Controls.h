@@ -16,6 +16,9 @@ class Label {
     virtual ~Label() = default;
     virtual void setCaption(const std::string& text) = 0;  // UTF-8
     virtual void setFontSize(double points) = 0;
+    // How wide `text` is drawn in this label's face at `points`, in twips,
+    // with the face's fallbacks for characters it does not have.
+    virtual double textWidth(const std::string& text, double points) const = 0;
 };
 
 class TextBox {

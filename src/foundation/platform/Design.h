@@ -65,6 +65,8 @@ struct FormDesign {
     // The window itself takes the keyboard focus, and Enter and Space on it
     // reach the core (a window without controls is otherwise out of reach).
     bool keyboardFocus = false;
+    // Stays in sight when the user shows the desktop (Win+D and the like).
+    bool visibleOnShowDesktop = false;
     std::vector<ControlDesign> controls;
 };
 

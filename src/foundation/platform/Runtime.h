@@ -9,8 +9,10 @@
 #include <string>
 
 #include "platform/Design.h"
+#include "platform/EndRequests.h"
 #include "platform/FolderWatch.h"
 #include "platform/Form.h"
+#include "platform/HourCycle.h"
 #include "platform/Screens.h"
 #include "platform/SingleInstance.h"
 #include "platform/StartAtLogin.h"
@@ -63,8 +65,8 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual LocalTime now() const = 0;
-    // In the user's locale; without seconds it is the locale's short time, not a cut.
-    virtual std::string timeText(const LocalTime& t, bool withSeconds) const = 0;
+    // The user's locale's way with hours; the clock writes the time itself.
+    virtual HourCycle hourCycle() const = 0;
     virtual std::string dateText(const LocalTime& t) const = 0;
 };
 
@@ -92,7 +94,8 @@ class Runtime : public MessageBoxes,
                 public Screens,
                 public Tray,
                 public StartAtLogin,
-                public FolderWatch {
+                public FolderWatch,
+                public EndRequests {
   public:
     // Builds the window and its controls from the design, hidden. Events go to `events`.
     virtual std::unique_ptr<FormView> createForm(const FormDesign& design, FormEvents& events) = 0;

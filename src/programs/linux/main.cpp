@@ -44,6 +44,9 @@ int main(int argc, char* argv[]) {
     if (display.platform.empty()) return 1;
     qputenv("QT_QPA_PLATFORM", display.platform.c_str());
     QApplication app(argc, argv);
+    // The program speaks French whatever the locale: an Arabic or Persian one
+    // must not mirror its windows nor lay the clock's time out right to left.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     // The clock is hidden while its prompt is open; only the prompt's "Oui" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QIcon drawn;

@@ -21,6 +21,10 @@ class ScriptedForm::Control final : public Label, public TextBox, public CheckBo
         form_.operation("setFontSize");
         state_.fontSize = points;
     }
+    // Half an em a byte: enough for the layout's arithmetic to show.
+    double textWidth(const std::string& text, double points) const override {
+        return static_cast<double>(text.size()) * points * kTwipsPerPoint / 2;
+    }
     std::string text() const override { return state_.text; }
     void setText(const std::string& text) override { state_.text = text; }
     int value() const override { return state_.value; }

@@ -129,16 +129,7 @@ Version ScriptedRuntime::version() const {
     return {TALVORIN_VERSION_MAJOR, TALVORIN_VERSION_MINOR, TALVORIN_VERSION_REVISION};
 }
 
-// The French formats: 24-hour time with two digits each, day/month/year.
-std::string ScriptedRuntime::timeText(const LocalTime& t, bool withSeconds) const {
-    char text[16];
-    if (withSeconds)
-        std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
-    else
-        std::snprintf(text, sizeof text, "%02d:%02d", t.hour, t.minute);
-    return text;
-}
-
+// The French date format: day/month/year.
 std::string ScriptedRuntime::dateText(const LocalTime& t) const {
     char text[16];
     std::snprintf(text, sizeof text, "%02u/%02u/%04d", static_cast<unsigned>(t.date.day()),

@@ -100,7 +100,7 @@ class ScriptedRuntime final : public Runtime {
     std::string directory() const override { return directory_; }
     Version version() const override;
     LocalTime now() const override { return now_; }
-    std::string timeText(const LocalTime& t, bool withSeconds) const override;
+    HourCycle hourCycle() const override { return hours; }
     std::string dateText(const LocalTime& t) const override;
     void doEvents() override;
     void end() override;
@@ -117,10 +117,14 @@ class ScriptedRuntime final : public Runtime {
     void setStartAtLogin(bool on) override;
     // Kept when foldersWatchable; otherwise false, as where nothing can be watched.
     bool watchFolder(const std::string& folder, std::function<void()> changed) override;
+    void watchEndRequests(std::function<void()> onEndRequest) override {
+        endRequestHandler = std::move(onEndRequest);
+    }
 
     // Set-up by the test.
     std::string directory_;
     LocalTime now_{};
+    HourCycle hours;          // French unless a test says otherwise: 24 hours, two digits
     std::deque<int> answers;  // message-box answers, in order
     // Buttons pressed by their label, taken before `answers`; a label the box
     // does not show raises InvalidProcedureCall.
@@ -153,6 +157,7 @@ class ScriptedRuntime final : public Runtime {
     std::vector<std::string> claimedKeys;       // every key asked for, in order
     std::vector<std::string> showRequestsSent;  // to the clock holding the key
     InstanceRequests requestHandlers;           // what a later start or an installer would run
+    std::function<void()> endRequestHandler;    // what a SIGTERM or logout would run
 
     // The latest window made from the named design; raises when there is none.
     ScriptedWindowState& window(const std::string& name);

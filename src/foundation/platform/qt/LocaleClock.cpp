@@ -1,7 +1,6 @@
 #include "platform/qt/LocaleClock.h"
 
 #include <QDate>
-#include <QTime>
 #include <chrono>
 #include <ctime>
 
@@ -24,11 +23,17 @@ LocalTime LocaleClock::now() const {
     return t;
 }
 
-std::string LocaleClock::timeText(const LocalTime& t, bool withSeconds) const {
-    const QTime time(t.hour, t.minute, t.second);
-    const QString format = withSeconds ? withoutTimeZone(locale_.timeFormat(QLocale::LongFormat))
-                                       : locale_.timeFormat(QLocale::ShortFormat);
-    return locale_.toString(time, format).toStdString();
+HourCycle LocaleClock::hourCycle() const {
+    const QString pattern = locale_.timeFormat(QLocale::ShortFormat);
+    HourCycle cycle = hourCycleOfPattern(pattern.toStdString(), "aA");
+    // Qt's "AP" and "A" show the markers in capitals ("am" becomes "AM").
+    const bool capitals = pattern.contains(u'A');
+    const auto shown = [capitals](const QString& marker) {
+        return (capitals ? marker.toUpper() : marker).toStdString();
+    };
+    cycle.am = shown(locale_.amText());
+    cycle.pm = shown(locale_.pmText());
+    return cycle;
 }
 
 std::string LocaleClock::dateText(const LocalTime& t) const {
@@ -41,19 +46,6 @@ QLocale userLocale() {
     const QLocale system = QLocale::system();
     if (system.language() == QLocale::C) return QLocale(QLocale::French, QLocale::France);
     return system;
-}
-
-QString withoutTimeZone(const QString& format) {
-    QString kept;
-    bool quoted = false;
-    for (const QChar c : format) {
-        if (c == u'\'') quoted = !quoted;
-        if (!quoted && c == u't') continue;
-        kept.append(c);
-    }
-    // The zone stood apart from the time ("HH:mm:ss t", "t HH:mm:ss"), so
-    // blanks it leaves at either end go too; blanks inside stay.
-    return kept.trimmed();
 }
 
 }  // namespace talvorin

@@ -1,6 +1,6 @@
-// The wall clock read once per tick, and its time and date written the way
-// the user's locale writes them (Qt's locale data, so it works on systems
-// that have no C library locales installed).
+// The wall clock read once per tick, the user's locale's hour cycle, and its
+// date written the way the locale writes it (Qt's locale data, so it works on
+// systems that have no C library locales installed).
 #pragma once
 
 #include <QLocale>
@@ -19,16 +19,12 @@ class LocaleClock {
     explicit LocaleClock(QLocale locale = userLocale()) : locale_(std::move(locale)) {}
 
     LocalTime now() const;
-    // Without seconds: the locale's short time. With seconds: its long time
-    // without the time-zone name, which no clock face shows.
-    std::string timeText(const LocalTime& t, bool withSeconds) const;
+    // The hour cycle of the locale's short time, and its day-half markers.
+    HourCycle hourCycle() const;
     std::string dateText(const LocalTime& t) const;
 
   private:
     QLocale locale_;
 };
-
-// A Qt time format with its time-zone fields and the blanks around them removed.
-QString withoutTimeZone(const QString& format);
 
 }  // namespace talvorin

@@ -1,8 +1,10 @@
 #include "platform/qt/QtControls.h"
 
+#include <QFontMetricsF>
 #include <algorithm>
 
 #include "base/Error.h"
+#include "base/Twips.h"
 
 namespace talvorin {
 
@@ -27,6 +29,16 @@ void QtLabel::setFontSize(double points) {
     QFont font = label.font();
     font.setPointSizeF(std::max(points, kSmallestFontPoints));
     label.setFont(font);
+}
+
+double QtLabel::textWidth(const std::string& text, double points) const {
+    const QLabel& label = alive(widget_);
+    QFont font = label.font();
+    font.setPointSizeF(std::max(points, kSmallestFontPoints));
+    const double pixels =
+        QFontMetricsF(font, &label).horizontalAdvance(QString::fromStdString(text));
+    // Twips as the window's sizes count them, at the label's own DPI.
+    return pixels * twipsPerPixel(label.logicalDpiX());
 }
 
 std::string QtTextBox::text() const {

@@ -16,6 +16,7 @@ class QtLabel final : public Label {
     explicit QtLabel(QLabel& widget) : widget_(&widget) {}
     void setCaption(const std::string& text) override;
     void setFontSize(double points) override;
+    double textWidth(const std::string& text, double points) const override;
 
   private:
     QPointer<QLabel> widget_;

@@ -5,6 +5,7 @@
 #include <QStyleHints>
 #include <QWidget>
 #include <cstdio>
+#include <filesystem>
 
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/MessageBox.h"
@@ -25,7 +26,14 @@ int QtRuntime::msgBox(const std::string& prompt, int style, const std::string& t
 }
 
 std::string QtRuntime::directory() const {
-    // The file system's own bytes, whatever the path's characters.
+    // The file system's own bytes, whatever the path's characters: Qt's
+    // path is text, and a folder name that is not UTF-8 ("caf\xe9") would
+    // come back from it as another folder.
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) return program.parent_path().string();
+    std::fprintf(stderr, "talvorin: program folder read through Qt: /proc/self/exe: %s\n",
+                 error.message().c_str());
     return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
 }
 

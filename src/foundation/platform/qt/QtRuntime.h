@@ -6,6 +6,7 @@
 #include "platform/qt/ClockChangeWatcher.h"
 #include "platform/qt/DisplayWatcher.h"
 #include "platform/qt/LocaleClock.h"
+#include "platform/qt/QtEndRequests.h"
 #include "platform/qt/QtFolderWatch.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtUser32.h"
@@ -23,9 +24,7 @@ class QtRuntime final : public Runtime {
     Version version() const override;
 
     LocalTime now() const override { return clock_.now(); }
-    std::string timeText(const LocalTime& t, bool withSeconds) const override {
-        return clock_.timeText(t, withSeconds);
-    }
+    HourCycle hourCycle() const override { return clock_.hourCycle(); }
     std::string dateText(const LocalTime& t) const override { return clock_.dateText(t); }
 
     void doEvents() override;
@@ -40,8 +39,12 @@ class QtRuntime final : public Runtime {
     bool startsAtLogin() const override;
     void setStartAtLogin(bool on) override;
     bool watchFolder(const std::string& folder, std::function<void()> changed) override;
+    void watchEndRequests(std::function<void()> onEndRequest) override {
+        endRequests_.watch(std::move(onEndRequest));
+    }
 
   private:
+    QtEndRequests endRequests_;
     ClockChangeWatcher clockChanges_;
     LocaleClock clock_;
     QtUser32 user32_;

@@ -141,26 +141,46 @@ void FormLabel::fitToForm() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+ScopedFont FormLabel::fontAt(std::optional<double> points) const {
+    const auto& designed = design().font;
+    LOGFONTW lf = metrics_.messageFont;
+    double widthScale = 1.0;
+    if (designed) {
+        lf = LOGFONTW{};
+        lf.lfWeight = designed->weight;
+        lf.lfCharSet = DEFAULT_CHARSET;
+        lf.lfOutPrecision = OUT_TT_PRECIS;
+        const ResolvedFace face = faces_.resolve(*designed);
+        lstrcpynW(lf.lfFaceName, face.face.c_str(), LF_FACESIZE);
+        widthScale = face.widthScale;
+    }
+    if (points) lf.lfHeight = fontHeight(*points, metrics_.dpi);
+    return createCondensed(lf, widthScale);
+}
+
+double FormLabel::textWidth(const std::string& text, double points) const {
+    const ScopedFont measured = fontAt(points);
+    HDC dc = GetDC(hwnd_);
+    if (!dc)
+        throw RuntimeError(ErrorCode::InvalidProcedureCall, "no device context to measure text");
+    RECT r{0, 0, 0, 0};
+    {
+        const SelectedObject chosen(dc, measured.get());
+        // Measured the way draw() draws, with the same fallbacks for characters
+        // the face does not have.
+        const std::wstring wide = widen(text);
+        DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
+                  DT_CALCRECT | DT_SINGLELINE | DT_LEFT | DT_TOP);
+    }
+    ReleaseDC(hwnd_, dc);
+    return (r.right - r.left) * twipsPerPixel(metrics_.dpi);
+}
+
 void FormLabel::rebuildFont() {
     if (!hwnd_) return;
-    const auto& designed = design().font;
     // The old font goes only after the control has the new one.
     const ScopedFont old = std::move(ownFont_);
-    if (designed || points_) {
-        LOGFONTW lf = metrics_.messageFont;
-        double widthScale = 1.0;
-        if (designed) {
-            lf = LOGFONTW{};
-            lf.lfWeight = designed->weight;
-            lf.lfCharSet = DEFAULT_CHARSET;
-            lf.lfOutPrecision = OUT_TT_PRECIS;
-            const ResolvedFace face = faces_.resolve(*designed);
-            lstrcpynW(lf.lfFaceName, face.face.c_str(), LF_FACESIZE);
-            widthScale = face.widthScale;
-        }
-        if (points_) lf.lfHeight = fontHeight(*points_, metrics_.dpi);
-        ownFont_ = createCondensed(lf, widthScale);
-    }
+    if (design().font || points_) ownFont_ = fontAt(points_);
     if (!paintedByForm()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
 }
 

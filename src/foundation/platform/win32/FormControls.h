@@ -59,6 +59,7 @@ class FormLabel final : public FormControl, public Label {
 
     void setCaption(const std::string& text) override;
     void setFontSize(double points) override;
+    double textWidth(const std::string& text, double points) const override;
 
     void applyDpi(const FormMetrics& metrics) override;
     // The form's client area changed size: the window keeps to what is visible.
@@ -75,6 +76,8 @@ class FormLabel final : public FormControl, public Label {
 
   private:
     void rebuildFont();
+    // The label's face at `points` (none: the design's or the dialog font's size).
+    ScopedFont fontAt(std::optional<double> points) const;
     void redraw() const;
     // The designed rectangle cut to the form's client area.
     RECT visibleRect() const;

@@ -20,6 +20,12 @@ SYSTEMTIME toSystemTime(const LocalTime& t) {
     return st;
 }
 
+std::string localeText(LCTYPE what) {
+    wchar_t text[80] = {};
+    if (!GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, what, text, 80)) return {};
+    return narrow(text);
+}
+
 }  // namespace
 
 LocalTime localNow() {
@@ -34,12 +40,11 @@ LocalTime localNow() {
     return t;
 }
 
-std::string localTimeText(const LocalTime& t, bool withSeconds) {
-    const SYSTEMTIME st = toSystemTime(t);
-    const DWORD flags = withSeconds ? 0 : TIME_NOSECONDS;
-    wchar_t text[80] = {};
-    if (!GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, flags, &st, nullptr, text, 80)) return {};
-    return narrow(text);
+HourCycle localHourCycle() {
+    HourCycle cycle = hourCycleOfPattern(localeText(LOCALE_STIMEFORMAT), "t");
+    cycle.am = localeText(LOCALE_SAM);
+    cycle.pm = localeText(LOCALE_SPM);
+    return cycle;
 }
 
 std::string localDateText(const LocalTime& t) {

@@ -1,5 +1,5 @@
-// The wall clock and the user's locale formats, from Windows itself, so the
-// time reads "14:05:09" in France and "2:05:09 PM" in the United States.
+// The wall clock and the user's locale, from Windows itself: its hours
+// (24 in France, 12 with "AM"/"PM" in the United States) and its date format.
 #pragma once
 
 #include <string>
@@ -9,7 +9,9 @@
 namespace talvorin::win32 {
 
 LocalTime localNow();
-std::string localTimeText(const LocalTime& t, bool withSeconds);
+// The user's time format's hour cycle and day-half markers; a setting that
+// cannot be read counts as the French 24 hours.
+HourCycle localHourCycle();
 std::string localDateText(const LocalTime& t);
 
 }  // namespace talvorin::win32

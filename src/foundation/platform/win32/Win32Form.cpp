@@ -55,6 +55,7 @@ Win32Form::Win32Form(Win32Runtime& runtime, const FormDesign& design, FormEvents
     createControls();
     runtime_.formCreated(hwnd_, std::any_of(controls_.begin(), controls_.end(),
                                             [](const auto& c) { return c->focusable(); }));
+    if (design_.visibleOnShowDesktop) runtime_.keepOnShownDesktop(hwnd_);
 }
 
 Win32Form::~Win32Form() {

@@ -41,8 +41,8 @@ LocalTime Win32Runtime::now() const {
     return localNow();
 }
 
-std::string Win32Runtime::timeText(const LocalTime& t, bool withSeconds) const {
-    return localTimeText(t, withSeconds);
+HourCycle Win32Runtime::hourCycle() const {
+    return localHourCycle();
 }
 
 std::string Win32Runtime::dateText(const LocalTime& t) const {
@@ -118,7 +118,16 @@ void Win32Runtime::formCreated(HWND form, bool dialogKeys) {
     forms_.push_back(LiveForm{form, dialogKeys});
 }
 
+void Win32Runtime::keepOnShownDesktop(HWND form) {
+    if (!showDesktop_.keep(form))
+        reportError(
+            "the clock hides with the other windows when the desktop is shown: "
+            "SetWinEventHook failed, error " +
+            std::to_string(GetLastError()));
+}
+
 void Win32Runtime::formGone(HWND form) {
+    showDesktop_.forget(form);
     const auto before = forms_.size();
     std::erase_if(forms_, [form](const LiveForm& f) { return f.hwnd == form; });
     // As in the forms runtime, the program ends with its last form.

@@ -7,7 +7,9 @@
 
 #include "platform/Runtime.h"
 #include "platform/win32/BoundUser32.h"
+#include "platform/win32/EndSession.h"
 #include "platform/win32/FontFaces.h"
+#include "platform/win32/ShowDesktop.h"
 #include "platform/win32/Win32FolderWatch.h"
 #include "platform/win32/Win32SingleInstance.h"
 #include "platform/win32/WinApi.h"
@@ -29,7 +31,7 @@ class Win32Runtime final : public Runtime {
     Version version() const override;
 
     LocalTime now() const override;
-    std::string timeText(const LocalTime& t, bool withSeconds) const override;
+    HourCycle hourCycle() const override;
     std::string dateText(const LocalTime& t) const override;
 
     void doEvents() override;
@@ -46,6 +48,9 @@ class Win32Runtime final : public Runtime {
     bool startsAtLogin() const override;
     void setStartAtLogin(bool on) override;
     bool watchFolder(const std::string& folder, std::function<void()> changed) override;
+    void watchEndRequests(std::function<void()> onEndRequest) override {
+        endSession_.watch(instance_, std::move(onEndRequest));
+    }
 
     // For the forms.
     HINSTANCE instance() const { return instance_; }
@@ -53,6 +58,8 @@ class Win32Runtime final : public Runtime {
     // `dialogKeys`: Tab, arrows and mnemonics move between its controls.
     void formCreated(HWND form, bool dialogKeys);
     void formGone(HWND form);
+    // Lifted above the desktop while the user shows it.
+    void keepOnShownDesktop(HWND form);
 
   private:
     struct LiveForm {
@@ -70,6 +77,8 @@ class Win32Runtime final : public Runtime {
     std::vector<LiveForm> forms_;
     Win32SingleInstance singleInstance_;
     Win32FolderWatch folderWatch_;
+    EndSession endSession_;
+    ShowDesktop showDesktop_;
     bool ended_ = false;
 };
 
