@@ -35,6 +35,8 @@ menu_item() {
     xdotool click 3
     wait_until 5 menu_open || fail "the menu did not open"
     [ "${2:-}" = shot ] && { sleep 0.3; screenshot tray-menu.png; }
+    # Off the menu: an item under the pointer would be where Down starts from.
+    xdotool mousemove 10 10
     sleep 0.3
     for _ in $(seq "$1"); do
         xdotool key Down

@@ -127,9 +127,15 @@ void QtForm::dragTo(PixelPoint topLeft) {
 
 void QtForm::show() {
     FormWindow& w = alive();
-    // Unmapped behind Qt's back (by another client, or minimized): Qt still
-    // counts it visible and would not map it again.
-    if (w.isVisible() && w.windowHandle() && !w.windowHandle()->isExposed()) w.hide();
+    // An iconified window is mapped again by leaving the minimized state; a
+    // withdraw and a map on top of that race the window manager, which may
+    // then leave it withdrawn.
+    if (w.isMinimized())
+        w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
+    // Unmapped behind Qt's back (by another client): Qt still counts it
+    // visible and would not map it again.
+    else if (w.isVisible() && w.windowHandle() && !w.windowHandle()->isExposed())
+        w.hide();
     if (!w.isVisible()) w.prepareToMap();
     if (!focusPlaced_ && widgets_.firstInTabOrder) widgets_.firstInTabOrder->setFocus();
     focusPlaced_ = true;
@@ -140,8 +146,6 @@ void QtForm::show() {
 
 void QtForm::activate() {
     FormWindow& w = alive();
-    // show() leaves an iconified window where it is.
-    if (w.isMinimized()) w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
     show();
     w.setFocus(Qt::OtherFocusReason);
 }
