@@ -9,13 +9,16 @@ cd "$(dirname "$0")/.."
 tools/deps.sh test || exit 1
 
 passed=0
+times=()
 failed=0
 status=0
 for preset in linux sanitize windows; do
     echo "=== $preset ==="
     log=$(mktemp)
+    started=$SECONDS
     cmake --workflow --preset "$preset" 2>&1 | tee "$log"
     result=${PIPESTATUS[0]}
+    times+=("$preset $((SECONDS - started)) s")
     summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n1)
     rm -f "$log"
     if [ -z "$summary" ]; then
@@ -30,5 +33,6 @@ for preset in linux sanitize windows; do
     [ "$result" -eq 0 ] || status=1
 done
 
+echo "time per stage (build and tests): ${times[*]}"
 echo "all: $passed passed, $failed failed"
 exit $status
