@@ -53,30 +53,19 @@ class ClockTextsTest : public QObject {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("letters");
         QTest::addColumn<QString>("facts");  // 12 h, leading zero, marker first
-        QTest::newRow("French") << "HH:mm:ss"
-                                << "aA"
-                                << "0 1 0";
-        QTest::newRow("Qt 12 h") << "h:mm:ss AP"
-                                 << "aA"
-                                 << "1 0 0";
-        QTest::newRow("marker first") << "AP h:mm"
-                                      << "aA"
-                                      << "1 0 1";
-        QTest::newRow("quoted letters are text") << "HH 'h' mm 'a'"
-                                                 << "aA"
-                                                 << "0 1 0";
-        QTest::newRow("Windows 12 h") << "hh:mm:ss tt"
-                                      << "t"
-                                      << "1 1 0";
-        QTest::newRow("Windows marker first") << "tt h:mm:ss"
-                                              << "t"
-                                              << "1 0 1";
-        QTest::newRow("24 h with a marker") << "HH:mm tt"
-                                            << "t"
-                                            << "0 1 0";
-        QTest::newRow("no hour: French") << ""
-                                         << "t"
-                                         << "0 1 0";
+        // name, pattern, the pattern's marker letters, what it says
+        const char* const rows[][4] = {
+            {"French", "HH:mm:ss", "aA", "0 1 0"},
+            {"Qt 12 h", "h:mm:ss AP", "aA", "1 0 0"},
+            {"marker first", "AP h:mm", "aA", "1 0 1"},
+            {"quoted letters are text", "HH 'h' mm 'a'", "aA", "0 1 0"},
+            {"Windows 12 h", "hh:mm:ss tt", "t", "1 1 0"},
+            {"Windows marker first", "tt h:mm:ss", "t", "1 0 1"},
+            {"24 h with a marker", "HH:mm tt", "t", "0 1 0"},
+            {"no hour: French", "", "t", "0 1 0"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
     }
 
     void patterns() {

@@ -1,42 +1,33 @@
 #include "clock/ClockExtras.h"
 
 #include "base/Error.h"
-#include "base/ErrorText.h"
 #include "base/FileReplace.h"
 #include "base/Integers.h"
+#include "program/ErrorBoundary.h"
 
 namespace talvorin {
 
 void ClockExtras::load(const std::string& optionsFile) noexcept {
-    try {
+    guardStep(trace_, "extras", [&] {
         file_ = extrasPathBeside(optionsFile);
         // Left by a clock killed in the middle of a save.
         removeLeftoverTemporaries(file_);
-    } catch (...) {
-        trace_.reportError("extras: " + describeCurrentException());
-    }
+    });
     if (!file_.empty()) read();
 }
 
 void ClockExtras::read() noexcept {
-    try {
-        known_ = os::stampOf(file_);
-        values_ =
-            parseExtras(readExtrasText(file_), [&](std::size_t number, const std::string& line) {
-                trace_.reportError("extras " + file_ + " line " +
-                                   toText(static_cast<int64_t>(number)) + " ignored: " + line);
-            });
-        savesOff_ = false;
-    } catch (...) {
-        values_ = Extras{};
-        savesOff_ = true;
-        try {
-            trace_.reportError(
-                "extras " + file_ +
-                " not read, all off and the file left as it is: " + describeCurrentException());
-        } catch (...) {
-        }
-    }
+    const auto failed =
+        guardStep(trace_, "extras " + file_ + " not read, all off and the file left as it is", [&] {
+            known_ = os::stampOf(file_);
+            values_ = parseExtras(
+                readExtrasText(file_), [&](std::size_t number, const std::string& line) {
+                    trace_.reportError("extras " + file_ + " line " +
+                                       toText(static_cast<int64_t>(number)) + " ignored: " + line);
+                });
+        });
+    savesOff_ = failed.has_value();
+    if (failed) values_ = Extras{};
 }
 
 bool ClockExtras::reloadIfEdited() noexcept {
