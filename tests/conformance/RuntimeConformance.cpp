@@ -265,6 +265,18 @@ void folderWatch(ConformanceHarness& h) {
     fs::remove_all(folder);
 }
 
+// First of all: any window shown before it would count as the first paint.
+void firstPaint(ConformanceHarness& h, FormView& clock) {
+    auto ran = std::make_shared<int>(0);  // a step that never ran may run later
+    h.runtime().afterFirstPaint([ran] { ++*ran; });
+    h.pump(200ms);
+    h.check(*ran == 0, "a step after the first paint waits while no window shows");
+    clock.show();
+    h.pump(500ms);
+    h.check(*ran == 1, "and runs once when the first window shown has painted");
+    clock.hide();
+}
+
 }  // namespace
 
 void runRuntimeConformance(ConformanceHarness& h) {
@@ -273,6 +285,7 @@ void runRuntimeConformance(ConformanceHarness& h) {
     std::unique_ptr<FormView> clock = runtime.createForm(frmMainDesign(), events);
     std::unique_ptr<FormView> dialog = runtime.createForm(frmParamDesign(), events);
 
+    firstPaint(h, *clock);
     controlNames(h, *clock, *dialog);
     checkBoxValues(h, *dialog);
     textBoxTexts(h, *dialog);

@@ -149,6 +149,16 @@ TEST_F(TrayTest, StartAtLoginFollowsTheRealState) {
     EXPECT_TRUE(tray().checked.at("demarrage"));
 }
 
+TEST_F(TrayTest, TheIconWaitsForTheClocksFirstFrame) {
+    givenFile(kDefaultFile);
+    program = std::make_unique<Program>(rt);
+    ASSERT_TRUE(program->start());
+    EXPECT_TRUE(clockWindow().visible);
+    EXPECT_FALSE(rt.hasTray());
+    rt.paintShownWindows();
+    EXPECT_TRUE(rt.hasTray());
+}
+
 TEST_F(TrayTest, WithoutANotificationAreaTheClockRunsAsBefore) {
     rt.trayAvailable = false;
     startWith(kDefaultFile);

@@ -111,11 +111,14 @@ void showDesktopChecks(Report& r) {
     kept.keep(clock);
     HWND desk = window(L"WorkerW", WS_POPUP, nullptr);
     window(L"SHELLDLL_DefView", WS_CHILD, desk);
+    kept.shellStarted();  // as on TaskbarCreated: nothing was watched before
     SetForegroundWindow(desk);
     pump(600ms);
+    kept.lookUnlessHeard();  // as the runtime does on a tick
     r.check(topmost(clock), "the clock is lifted above the shown desktop");
     SetForegroundWindow(window(L"Other", WS_OVERLAPPEDWINDOW, nullptr));
     pump(600ms);
+    kept.lookUnlessHeard();
     r.check(!topmost(clock), "and goes back when another window comes forward");
 }
 

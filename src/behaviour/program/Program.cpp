@@ -21,7 +21,10 @@ bool Program::start() {
     });
     if (!claimed) return false;
     mainForm().show();
-    startTray();
+    // The icon asks the shell and loads its images: the clock shows first.
+    runtime_.afterFirstPaint([this] {
+        guardStep(runtime_, "notification-area icon not added", [this] { startTray(); });
+    });
     guardStep(runtime_, "a logout or shutdown may lose the last move", [this] {
         runtime_.watchEndRequests([this] {
             if (main_)
@@ -34,6 +37,8 @@ bool Program::start() {
 }
 
 void Program::startTray() {
+    // Not for a clock that ended before its first frame was drawn.
+    if (!main_ || !main_->loaded()) return;
     auto tray = std::make_unique<TrayMenu>(runtime_, mainForm(), [this] { paramForm().show(); });
     tray->create();
     if (!tray->shown()) return;

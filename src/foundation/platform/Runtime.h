@@ -5,6 +5,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -83,6 +84,10 @@ class EventLoop {
     virtual ~EventLoop() = default;
     virtual void doEvents() = 0;  // run the pending events once
     virtual void end() = 0;       // close every window and end the program
+    // Runs `step` from the event loop once the first window shown is on
+    // screen (in order, and soon after if that has already happened): what
+    // the first frame does not need waits, so the clock shows first.
+    virtual void afterFirstPaint(std::function<void()> step) = 0;
 };
 
 class Runtime : public MessageBoxes,

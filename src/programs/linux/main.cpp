@@ -1,6 +1,5 @@
 // The Linux program: the clock on X11 through Qt 6.
 #include <QApplication>
-#include <QDirIterator>
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +26,21 @@ talvorin::DisplayEnvironment displayEnvironment() {
             talvorin::x11DisplayOpens(), talvorin::waylandDisplayReachable()};
 }
 
+// The user's icon theme first (the package installs it there; a theme may
+// draw its own), else the set built in. Only the sizes title bars, task bars
+// and switchers ask for: every size a window icon has stays decoded.
+void setProgramIcon() {
+    const QIcon themed = QIcon::fromTheme("talvorin");
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64}) {
+        if (themed.isNull())
+            icon.addFile(QStringLiteral(":/icons/%1x%1/apps/talvorin.png").arg(size), {size, size});
+        else
+            icon.addPixmap(themed.pixmap(size));
+    }
+    QApplication::setWindowIcon(icon);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -49,16 +63,13 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     // The clock is hidden while its prompt is open; only the prompt's "Oui" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    QIcon drawn;
-    for (QDirIterator it(":/icons", QDirIterator::Subdirectories); it.hasNext();) {
-        const QString file = it.next();
-        if (file.endsWith(".png")) drawn.addFile(file);
-    }
-    QApplication::setWindowIcon(QIcon::fromTheme("talvorin", drawn));
 
     int status = 0;
     {
         talvorin::QtRuntime runtime;
+        // Looked up in the icon theme, which takes longer than the clock's
+        // first frame; the tray icon that follows takes this one.
+        runtime.afterFirstPaint(setProgramIcon);
         talvorin::Program program(runtime);
         // A clock already runs on this options file: it shows itself instead.
         if (program.start()) status = QApplication::exec();

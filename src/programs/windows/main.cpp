@@ -1,5 +1,6 @@
 // Talvorin for Windows: the core over the Win32 runtime.
 
+#include <cstdlib>
 #include <exception>
 #include <string>
 #include <vector>
@@ -8,13 +9,9 @@
 #include "platform/win32/SafeDllSearch.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Runtime.h"
+#include "platform/win32/WinApi.h"
 #include "program/CommandLine.h"
 #include "program/Program.h"
-// clang-format off
-#include "platform/win32/WinApi.h"
-#include <commctrl.h>
-#include <cstdlib>
-// clang-format on
 
 namespace {
 
@@ -37,8 +34,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return command.exitCode;
     }
 
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
     try {
         talvorin::win32::Win32Runtime runtime(instance);
         talvorin::Program program(runtime);

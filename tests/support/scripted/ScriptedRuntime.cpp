@@ -139,9 +139,27 @@ std::string ScriptedRuntime::dateText(const LocalTime& t) const {
 
 void ScriptedRuntime::doEvents() {
     ++doEventsCalls;
+    paintShownWindows();
     auto events = std::move(pendingEvents);
     pendingEvents.clear();
     for (auto& event : events) event();
+}
+
+void ScriptedRuntime::afterFirstPaint(std::function<void()> step) {
+    if (painted)
+        step();
+    else
+        awaitingFirstPaint.push_back(std::move(step));
+}
+
+void ScriptedRuntime::paintShownWindows() {
+    if (painted ||
+        std::none_of(windows_.begin(), windows_.end(), [](const auto& w) { return w->visible; }))
+        return;
+    painted = true;
+    auto steps = std::move(awaitingFirstPaint);
+    awaitingFirstPaint.clear();
+    for (auto& step : steps) step();
 }
 
 void ScriptedRuntime::end() {

@@ -104,6 +104,10 @@ class ScriptedRuntime final : public Runtime {
     std::string dateText(const LocalTime& t) const override;
     void doEvents() override;
     void end() override;
+    // Held until paintShownWindows() finds a window shown, then run at once.
+    void afterFirstPaint(std::function<void()> step) override;
+    // What a real event loop does first after a show: draws the windows.
+    void paintShownWindows();
     void reportError(const std::string& line) override { errorTrace.push_back(line); }
     PixelPoint dragThreshold() const override { return {4, 4}; }
     // Held when no other "process" holds the key (see heldElsewhere); raises
@@ -130,7 +134,9 @@ class ScriptedRuntime final : public Runtime {
     // does not show raises InvalidProcedureCall.
     std::deque<std::string> pressedButtons;
     std::function<void(const ScriptedMessageBox&)> whileMessageBoxOpen;
-    std::vector<std::function<void()>> pendingEvents;      // run by the next doEvents
+    std::vector<std::function<void()>> pendingEvents;  // run by the next doEvents
+    std::vector<std::function<void()>> awaitingFirstPaint;
+    bool painted = false;
     std::set<std::string, std::less<>> failingOperations;  // e.g. "setTop", "setWidth"
     // What a window reports for a position it was given (pixel rounding, say).
     std::function<double(double)> reportedPosition = [](double twips) { return twips; };

@@ -5,6 +5,7 @@
 #include "platform/Runtime.h"
 #include "platform/qt/ClockChangeWatcher.h"
 #include "platform/qt/DisplayWatcher.h"
+#include "platform/qt/FirstFrame.h"
 #include "platform/qt/LocaleClock.h"
 #include "platform/qt/QtEndRequests.h"
 #include "platform/qt/QtFolderWatch.h"
@@ -29,6 +30,7 @@ class QtRuntime final : public Runtime {
 
     void doEvents() override;
     void end() override;
+    void afterFirstPaint(std::function<void()> step) override { firstFrame_.then(std::move(step)); }
     void reportError(const std::string& line) override;
     PixelPoint dragThreshold() const override;
     bool claimInstance(const std::string& key, InstanceRequests requests) override;
@@ -44,6 +46,7 @@ class QtRuntime final : public Runtime {
     }
 
   private:
+    FirstFrame firstFrame_;
     QtEndRequests endRequests_;
     ClockChangeWatcher clockChanges_;
     LocaleClock clock_;

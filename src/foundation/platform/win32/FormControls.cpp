@@ -61,7 +61,8 @@ void FormControl::create(HWND parent, HINSTANCE instance, const FormMetrics& met
     hwnd_ = CreateWindowExW(exStyle(), windowClass(), initialText().c_str(),
                             WS_CHILD | WS_VISIBLE | style(), r.left, r.top, r.right - r.left,
                             r.bottom - r.top, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), instance, nullptr);
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), instance,
+                            const_cast<void*>(createParam()));
     if (!hwnd_)
         throw RuntimeError(ErrorCode::InvalidProcedureCall,
                            "cannot create the control " + design_.name);
@@ -80,6 +81,11 @@ void FormControl::applyDpi(const FormMetrics& metrics) {
 FormLabel::FormLabel(const ControlDesign& design, int id, FontFaces& faces)
     : FormControl(design, id), faces_(faces), text_(widen(design.caption)) {
     if (design.font && design.font->points > 0) points_ = design.font->points;
+}
+
+FormLabel::~FormLabel() {
+    // A window outliving its label reads no freed text.
+    if (paintedByForm() && hwnd_ && IsWindow(hwnd_)) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
 }
 
 const wchar_t* FormLabel::windowClass() const {
@@ -105,7 +111,14 @@ void FormLabel::setCaption(const std::string& text) {
     // Each new caption is also an accessibility event: only real changes.
     if (wide == text_) return;
     text_ = std::move(wide);
-    if (hwnd_) SetWindowTextW(hwnd_, text_.c_str());
+    if (!hwnd_) return;
+    if (paintedByForm()) {
+        // Its window reads the text from here: no copy for the system to
+        // keep, which under Wine was a request to its server every second.
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_WINDOW, CHILDID_SELF);
+    } else {
+        SetWindowTextW(hwnd_, text_.c_str());
+    }
     redraw();
 }
 

@@ -43,6 +43,8 @@ class FormControl {
     virtual DWORD style() const = 0;
     virtual DWORD exStyle() const { return 0; }
     virtual std::wstring initialText() const;
+    // Handed to the window's class as its creation parameter.
+    virtual const void* createParam() const { return nullptr; }
 
     HWND hwnd_ = nullptr;
 
@@ -56,6 +58,7 @@ class FormControl {
 class FormLabel final : public FormControl, public Label {
   public:
     FormLabel(const ControlDesign& design, int id, FontFaces& faces);
+    ~FormLabel() override;
 
     void setCaption(const std::string& text) override;
     void setFontSize(double points) override;
@@ -73,6 +76,8 @@ class FormLabel final : public FormControl, public Label {
     const wchar_t* windowClass() const override;
     DWORD style() const override;
     std::wstring initialText() const override;
+    // A form-painted label's window answers for its text from this one.
+    const void* createParam() const override { return paintedByForm() ? &text_ : nullptr; }
 
   private:
     void rebuildFont();

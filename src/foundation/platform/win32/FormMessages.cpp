@@ -6,6 +6,7 @@
 
 #include "platform/win32/Painting.h"
 #include "platform/win32/Win32Form.h"
+#include "platform/win32/Win32Runtime.h"
 #include "platform/win32/WinApi.h"
 
 namespace talvorin::win32 {
@@ -39,6 +40,7 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // may have lost the topmost band.
     static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     if (message == taskbarCreated && taskbarCreated != 0) {
+        runtime_.shellStarted();
         onDisplayChanged();
         return 0;
     }
@@ -47,6 +49,10 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;  // WM_PAINT covers the whole client area
         case WM_PAINT:
             buffer_.paint(hwnd_, [this](HDC dc) { paintScene(dc); });
+            runtime_.formPainted(hwnd_);
+            return 0;
+        case Win32Runtime::kAfterFirstPaint:
+            runtime_.runAfterFirstPaint();
             return 0;
         case WM_SIZE:
             buffer_.drop();

@@ -1,5 +1,8 @@
 #include "platform/win32/Painting.h"
 
+#include <algorithm>
+#include <string>
+
 #include "platform/win32/WindowNames.h"
 
 namespace talvorin::win32 {
@@ -39,8 +42,32 @@ bool BackBuffer::fit(HDC like, SIZE size) {
 
 namespace {
 
+// The label's own text (see FormLabel), kept by the runtime, not the system.
+const std::wstring* labelText(HWND hwnd) {
+    return reinterpret_cast<const std::wstring*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+LRESULT copyLabelText(HWND hwnd, WPARAM size, LPARAM buffer) {
+    const std::wstring* text = labelText(hwnd);
+    if (!text || size == 0) return 0;
+    const std::size_t n = std::min<std::size_t>(text->size(), size - 1);
+    wchar_t* out = reinterpret_cast<wchar_t*>(buffer);
+    text->copy(out, n);
+    out[n] = L'\0';
+    return static_cast<LRESULT>(n);
+}
+
 LRESULT CALLBACK labelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_NCCREATE:
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(
+                                  reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        case WM_GETTEXT:
+            return copyLabelText(hwnd, wParam, lParam);
+        case WM_GETTEXTLENGTH:
+            return labelText(hwnd) ? static_cast<LRESULT>(labelText(hwnd)->size()) : 0;
         case WM_NCHITTEST:
             return HTTRANSPARENT;
         case WM_ERASEBKGND:

@@ -23,34 +23,49 @@ bool isShownDesktop(HWND window) {
 
 ShowDesktop::~ShowDesktop() {
     if (hook_) UnhookWinEvent(hook_);
-    if (timer_) KillTimer(nullptr, timer_);
     if (watcher == this) watcher = nullptr;
 }
 
-bool ShowDesktop::keep(HWND window) {
-    if (!hook_) {
-        hook_ = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
-                                onForeground, 0, 0, WINEVENT_OUTOFCONTEXT);
-        // A look every quarter second as well: the shell's foreground event
-        // does not reach every process (Wine's, for one).
-        timer_ = SetTimer(nullptr, 0, 250, onTimer);
-        if (!hook_ && !timer_) return false;
-        watcher = this;
-    }
+void ShowDesktop::keep(HWND window) {
     kept_.push_back(Kept{window, false});
-    return true;
+    watchIfShellHasDesktop();
 }
 
 void ShowDesktop::forget(HWND window) {
     std::erase_if(kept_, [window](const Kept& k) { return k.hwnd == window; });
 }
 
-void CALLBACK ShowDesktop::onForeground(HWINEVENTHOOK, DWORD, HWND hwnd, LONG, LONG, DWORD, DWORD) {
-    if (watcher) watcher->foregroundChanged(hwnd);
+void ShowDesktop::shellStarted() {
+    if (!kept_.empty()) watchIfShellHasDesktop();
 }
 
-void CALLBACK ShowDesktop::onTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (watcher) watcher->foregroundChanged(GetForegroundWindow());
+void ShowDesktop::watchIfShellHasDesktop() {
+    if (watching_ || (watcher && watcher != this)) return;
+    bool found = false;
+    EnumWindows(
+        [](HWND w, LPARAM out) -> BOOL {
+            if (!isShownDesktop(w)) return TRUE;
+            *reinterpret_cast<bool*>(out) = true;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    if (!found) return;
+    watching_ = true;
+    watcher = this;
+    hook_ = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, onForeground,
+                            0, 0, WINEVENT_OUTOFCONTEXT);
+}
+
+void ShowDesktop::lookUnlessHeard() {
+    if (watching_ && !heard_ && !kept_.empty()) foregroundChanged(GetForegroundWindow());
+}
+
+void CALLBACK ShowDesktop::onForeground(HWINEVENTHOOK, DWORD, HWND hwnd, LONG, LONG, DWORD, DWORD) {
+    if (!watcher) return;
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process != GetCurrentProcessId()) watcher->heard_ = true;
+    watcher->foregroundChanged(hwnd);
 }
 
 void ShowDesktop::foregroundChanged(HWND foreground) {

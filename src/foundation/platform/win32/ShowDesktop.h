@@ -21,14 +21,20 @@ class ShowDesktop {
     ShowDesktop(const ShowDesktop&) = delete;
     ShowDesktop& operator=(const ShowDesktop&) = delete;
 
-    // Starts watching the foreground with the first window; false when the
-    // hook cannot be set (the window then hides with the others).
-    bool keep(HWND window);
+    // Watches the foreground from the first window on, where the shell has
+    // a desktop to show (Wine's has none: nothing to watch there).
+    void keep(HWND window);
     void forget(HWND window);
+    // The shell (re)started: it may have a desktop now.
+    void shellStarted();
+    // Looks at the foreground itself until the shell's event has been seen to
+    // come from another process (it may not reach every process). The runtime
+    // calls it with each tick of the clock, so that costs no wake-up of its own.
+    void lookUnlessHeard();
 
   private:
     static void CALLBACK onForeground(HWINEVENTHOOK, DWORD, HWND hwnd, LONG, LONG, DWORD, DWORD);
-    static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
+    void watchIfShellHasDesktop();
     void foregroundChanged(HWND foreground);
 
     struct Kept {
@@ -37,7 +43,8 @@ class ShowDesktop {
     };
     std::vector<Kept> kept_;
     HWINEVENTHOOK hook_ = nullptr;
-    UINT_PTR timer_ = 0;
+    bool watching_ = false;
+    bool heard_ = false;
     HWND lastForeground_ = nullptr;
 };
 

@@ -12,6 +12,8 @@
 #include "platform/win32/Win32Form.h"
 #include "platform/win32/Win32StartAtLogin.h"
 #include "platform/win32/Win32Tray.h"
+// After <windows.h>, which WinApi.h brings.
+#include <commctrl.h>
 
 namespace talvorin::win32 {
 
@@ -22,11 +24,28 @@ Win32Runtime::Win32Runtime(HINSTANCE instance)
 }
 
 std::unique_ptr<FormView> Win32Runtime::createForm(const FormDesign& design, FormEvents& events) {
+    const bool onlyLabels =
+        std::all_of(design.controls.begin(), design.controls.end(), [](const ControlDesign& c) {
+            return c.kind == ControlKind::Label || c.kind == ControlKind::Timer;
+        });
+    if (!onlyLabels) useCommonControls();
     return std::make_unique<Win32Form>(*this, design, events);
 }
 
 int Win32Runtime::msgBox(const std::string& prompt, int style, const std::string& title) {
+    useCommonControls();
     return showFrenchMessageBox(prompt, style, title);
+}
+
+void Win32Runtime::useCommonControls() {
+    // comctl32 (delay-loaded) is the manifest's version 6: buttons, fields and
+    // check boxes in the system's current look. The clock itself has none,
+    // so it starts without loading it.
+    if (commonControls_) return;
+    commonControls_ = true;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    if (!InitCommonControlsEx(&controls))
+        reportError("common controls not set up: buttons and fields keep the classic look");
 }
 
 std::string Win32Runtime::directory() const {
@@ -119,11 +138,8 @@ void Win32Runtime::formCreated(HWND form, bool dialogKeys) {
 }
 
 void Win32Runtime::keepOnShownDesktop(HWND form) {
-    if (!showDesktop_.keep(form))
-        reportError(
-            "the clock hides with the other windows when the desktop is shown: "
-            "SetWinEventHook failed, error " +
-            std::to_string(GetLastError()));
+    // Without the shell's event (a failed hook) each tick looks instead.
+    showDesktop_.keep(form);
 }
 
 void Win32Runtime::formGone(HWND form) {
@@ -140,6 +156,8 @@ void Win32Runtime::dispatch(MSG& msg) {
         if (f.hwnd == root && f.dialogKeys && IsDialogMessageW(root, &msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
+    // Each tick of the clock's one timer; nothing else in it sets a timer.
+    if (msg.message == WM_TIMER) showDesktop_.lookUnlessHeard();
 }
 
 int Win32Runtime::run() {
@@ -152,8 +170,11 @@ int Win32Runtime::run() {
 bool Win32Runtime::pumpOnce(MSG& msg) {
     HANDLE folder = folderWatch_.handle();
     const DWORD handles = folder ? 1 : 0;
+    // A clock that never paints (off every screen) holds them back 1.5 s at most.
+    const DWORD timeout = afterFirstPaint_.empty() || painted_ ? INFINITE : 1500;
     const DWORD woke =
-        MsgWaitForMultipleObjectsEx(handles, &folder, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        MsgWaitForMultipleObjectsEx(handles, &folder, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (woke == WAIT_TIMEOUT) runAfterFirstPaint();
     if (woke == WAIT_FAILED) {
         reportError("the message loop cannot wait (error " + std::to_string(GetLastError()) + ")");
         msg.wParam = 1;
@@ -165,6 +186,24 @@ bool Win32Runtime::pumpOnce(MSG& msg) {
         dispatch(msg);
     }
     return true;
+}
+
+void Win32Runtime::afterFirstPaint(std::function<void()> step) {
+    afterFirstPaint_.push_back(std::move(step));
+    if (painted_ && !forms_.empty()) PostMessageW(forms_.front().hwnd, kAfterFirstPaint, 0, 0);
+}
+
+void Win32Runtime::formPainted(HWND form) {
+    if (painted_) return;
+    painted_ = true;
+    PostMessageW(form, kAfterFirstPaint, 0, 0);
+}
+
+void Win32Runtime::runAfterFirstPaint() {
+    // A step may add another: that one is posted again.
+    const std::vector<std::function<void()>> steps = std::move(afterFirstPaint_);
+    afterFirstPaint_.clear();
+    for (const std::function<void()>& step : steps) step();
 }
 
 bool Win32Runtime::watchFolder(const std::string& folder, std::function<void()> changed) {

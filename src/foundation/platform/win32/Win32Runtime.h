@@ -36,6 +36,9 @@ class Win32Runtime final : public Runtime {
 
     void doEvents() override;
     void end() override;
+    // Run from a message the first painted form posts itself: posted after
+    // its paint, taken after the frame has left for the screen.
+    void afterFirstPaint(std::function<void()> step) override;
     // OutputDebugStringW, and stderr when the program has one (started from
     // a console, or with its output redirected).
     void reportError(const std::string& line) override;
@@ -60,6 +63,10 @@ class Win32Runtime final : public Runtime {
     void formGone(HWND form);
     // Lifted above the desktop while the user shows it.
     void keepOnShownDesktop(HWND form);
+    void formPainted(HWND form);
+    void shellStarted() { showDesktop_.shellStarted(); }
+    void runAfterFirstPaint();
+    static constexpr UINT kAfterFirstPaint = WM_APP + 3;
 
   private:
     struct LiveForm {
@@ -68,6 +75,7 @@ class Win32Runtime final : public Runtime {
     };
 
     void dispatch(MSG& msg);
+    void useCommonControls();
     // Waits for a message or a change in the watched folder; false on WM_QUIT.
     bool pumpOnce(MSG& msg);
 
@@ -79,6 +87,9 @@ class Win32Runtime final : public Runtime {
     Win32FolderWatch folderWatch_;
     EndSession endSession_;
     ShowDesktop showDesktop_;
+    std::vector<std::function<void()>> afterFirstPaint_;
+    bool painted_ = false;
+    bool commonControls_ = false;
     bool ended_ = false;
 };
 
