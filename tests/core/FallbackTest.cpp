@@ -2,9 +2,11 @@
 // the table gives what is there at start and where the user's file must end.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <functional>
+#include <string_view>
 
 #include "TestSupport.h"
 #include "settings/OptionsFile.h"
@@ -86,6 +88,11 @@ TEST(Fallback, KeepsTheFileThatFailedToLoadBesideIt) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
+        // Without root the program rightly moves to the user's own file: a
+        // link is written where it points, and /dev is not the user's.
+        if (std::string_view(row.what).find("/dev/") != std::string_view::npos &&
+            ::access("/dev", W_OK) != 0)
+            continue;
         TempFolder folder;
         row.given(folder.path());
         ScriptedRuntime runtime;
