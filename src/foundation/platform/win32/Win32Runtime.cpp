@@ -14,11 +14,15 @@
 #include "platform/win32/Win32Tray.h"
 // After <windows.h>, which WinApi.h brings.
 #include <commctrl.h>
+#include <imm.h>
 
 namespace talvorin::win32 {
 
 Win32Runtime::Win32Runtime(HINSTANCE instance)
     : instance_(instance), fontFaces_(executableFolder()), singleInstance_(instance) {
+    // Digits, check boxes and buttons only: no window of the program needs an
+    // input method, whose start with the first focus loads COM as well.
+    ImmDisableIME(0);
     Win32Form::registerClass(instance_);
     registerLabelClass(instance_);
 }
