@@ -30,6 +30,7 @@ Qt::WindowFlags flagsFor(FormFrame frame) {
 constexpr double kDesignFontPoints = 8.0;
 // A window manager answers a move within this, as a user sees it.
 constexpr std::chrono::milliseconds kMoveAnswered{250};
+constexpr std::chrono::seconds kClientPlaceKept{10};
 // Metric-compatible with the Windows sans-serif faces the designs were laid
 // out in; the usual Linux default (DejaVu Sans) is wider and clips captions.
 constexpr const char* kDesignFontFamily = "Liberation Sans";
@@ -166,6 +167,7 @@ bool FormWindow::keyCutsBackground() const {
 
 void FormWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    clientPlace_.reset();
     setTypeBeforeMap(*this, staysOnTop_ && design_.frame == FormFrame::None);
     followKeyShape(*this, keyCutsBackground());
 }
@@ -201,9 +203,21 @@ PixelPoint FormWindow::outerTopLeft() {
 
 PixelPoint FormWindow::clientTopLeft() {
     // A hidden window stands where it was asked to, for Qt and for us.
-    if (isVisible())
-        if (const auto onScreen = x11ClientTopLeft(*this)) return *onScreen;
-    return {geometry().x(), geometry().y()};
+    if (!isVisible()) return {geometry().x(), geometry().y()};
+    const auto now = std::chrono::steady_clock::now();
+    const bool fresh = clientPlace_ && !pendingMove_ && placement_.learnt() &&
+                       now - clientPlace_->read <= kClientPlaceKept;
+    if (!fresh) {
+        const auto onScreen = x11ClientTopLeft(*this);
+        if (!onScreen) return {geometry().x(), geometry().y()};
+        clientPlace_ = ClientPlace{*onScreen, now};
+    }
+    return clientPlace_->at;
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    clientPlace_.reset();
 }
 
 void FormWindow::placeOuter(PixelPoint outer) {
@@ -212,6 +226,7 @@ void FormWindow::placeOuter(PixelPoint outer) {
     if (placement_.learnt() && isVisible() && (at.x != client.x || at.y != client.y))
         pendingMove_ = PendingMove{client, at, outer, std::chrono::steady_clock::now()};
     move(at.x, at.y);
+    clientPlace_.reset();
 }
 
 PointerEvent FormWindow::pointerEvent(const QMouseEvent& event) {

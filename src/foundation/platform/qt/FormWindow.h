@@ -63,6 +63,7 @@ class FormWindow final : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -92,6 +93,15 @@ class FormWindow final : public QWidget {
         std::chrono::steady_clock::time_point since;
     };
     std::optional<PendingMove> pendingMove_;
+    // Where the server last said the client area is: asked again (a round
+    // trip, which woke the program twice more a second on each tick) only
+    // after Qt heard of a move or a map, during a move of ours, or once it
+    // is a while old, for a window manager that moved its frame unannounced.
+    struct ClientPlace {
+        PixelPoint at;
+        std::chrono::steady_clock::time_point read;
+    };
+    std::optional<ClientPlace> clientPlace_;
 };
 
 }  // namespace talvorin
