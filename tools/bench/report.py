@@ -128,9 +128,11 @@ def main(data, out):
     for config, program, request, per_tick in rows(f"{data}/requests.tsv"):
         requests[(config, program)].append(f"{request} {per_tick}")
     text.append(table(
-        ["program (display)", "CPU ms/tick", "requests/tick", "most frequent requests/tick"],
+        ["program (display)", "CPU ms/tick", "requests/tick", "requests to first paint",
+         "most frequent requests/tick"],
         [[label(k), val(k, "sched_ms_per_min", 1 / 60, 2), val(k, "requests_per_tick", 1, 1),
-          ", ".join(requests[k][:5]) or "-"] for k in order]))
+          val(k, "requests_to_first_paint", 1, 0), ", ".join(requests[k][:5]) or "-"]
+         for k in order]))
 
     sizes = rows(f"{data}/sizes.tsv")
     if sizes:

@@ -1,9 +1,10 @@
 # Sourced by wine.sh: the wineserver's own request log (+server) while each
-# Windows program ticks. Every call a program makes to the server (a paint, a
+# Windows program starts and ticks. Every call a program makes to the server (a paint, a
 # timer, a file opened) is one request; counting those of the program's own
 # threads over whole seconds of ticking gives a figure that other work on the
 # machine does not change, unlike times. Appends to $BENCH_DATA:
 #   steady.tsv    config program requests_per_tick value
+#                 config program requests_to_first_paint value
 #   requests.tsv  config program request per_tick   (every request name)
 # Needs WINEPREFIX (booted), BENCH_CONFIG; BENCH_REQUEST_SECONDS (default 10).
 
@@ -35,14 +36,17 @@ lines = open(log, errors="replace").read().splitlines()
 starts = [m.groups() for m in (re.match(r"^([0-9a-f]{4}): init_(?:first_)?thread\(\) = 0 \{ pid=([0-9a-f]+),", l)
                                for l in lines) if m]
 threads = {tid for tid, p in starts if starts and p == starts[0][1]}
-counts = collections.Counter()
-for line in lines[int(start):int(end)]:
-    m = re.match(r"^([0-9a-f]{4}): (\w+)\( ", line)  # a request; replies read "name() = "
-    if m and m.group(1) in threads:
-        counts[m.group(2)] += 1
+requests = [(i, m.group(2)) for i, m in enumerate(re.match(r"^([0-9a-f]{4}): (\w+)\( ", l)
+                                                     for l in lines)  # replies read "name() = "
+            if m and m.group(1) in threads]
+counts = collections.Counter(r for i, r in requests if int(start) <= i < int(end))
+# Start-up as a count: every request up to the first BeginPaint (which hides the caret).
+first_paint = next((n for n, (i, r) in enumerate(requests) if r == "set_caret_info"), None)
 span = float(span)
 with open(f"{data}/steady.tsv", "a") as f:
     f.write(f"{config}\t{name}\trequests_per_tick\t{sum(counts.values()) / span:.1f}\n")
+    if first_paint is not None:
+        f.write(f"{config}\t{name}\trequests_to_first_paint\t{first_paint}\n")
 with open(f"{data}/requests.tsv", "a") as f:
     for request, n in counts.most_common():
         f.write(f"{config}\t{name}\t{request}\t{n / span:.1f}\n")
