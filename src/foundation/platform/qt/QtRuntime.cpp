@@ -60,8 +60,11 @@ void QtRuntime::reportError(const std::string& line) {
 }
 
 bool QtRuntime::claimInstance(const std::string& key, InstanceRequests requests) {
-    return instance_.claim(key, std::move(requests.show),
-                           [this](const std::string& line) { reportError(line); });
+    const auto trace = [this](const std::string& line) { reportError(line); };
+    if (!instance_.claim(key, std::move(requests.show), trace)) return false;
+    // The lock now, the listening after the clock's first frame.
+    afterFirstPaint([this, trace] { instance_.listen(trace); });
+    return true;
 }
 
 bool QtRuntime::watchFolder(const std::string& folder, std::function<void()> changed) {

@@ -172,12 +172,13 @@ bool QtSingleInstance::claim(const std::string& key, std::function<void()> onSho
     lockFd_ = fd;
     folderFd_ = folderFd;
     onShowRequest_ = std::move(onShowRequest);
-    listen(folder + "/" + socketFile_, trace);
+    socketPath_ = folder + "/" + socketFile_;
     return true;
 }
 
-void QtSingleInstance::listen(const std::string& socketPath,
-                              const std::function<void(const std::string&)>& trace) {
+void QtSingleInstance::listen(const std::function<void(const std::string&)>& trace) {
+    if (lockFd_ < 0 || serverFd_ >= 0) return;
+    const std::string& socketPath = socketPath_;
     try {
         const sockaddr_un address = socketAddress(socketPath, folderFd_, socketFile_);
         // Holding the lock, any socket file there is a dead clock's.

@@ -21,20 +21,22 @@ class QtSingleInstance final : public QObject {
     QtSingleInstance(const QtSingleInstance&) = delete;
     QtSingleInstance& operator=(const QtSingleInstance&) = delete;
 
-    // As SingleInstance::claimInstance. `trace` receives errors that do not
-    // stop the claim (the running clock did not answer, say).
+    // As SingleInstance::claimInstance, but only the lock: requests come in
+    // once listen() has run. `trace` receives errors that do not stop the
+    // claim (the running clock did not answer, say).
     bool claim(const std::string& key, std::function<void()> onShowRequest,
                const std::function<void(const std::string&)>& trace);
+    // A later start meanwhile asks again for a while (kAskFor).
+    void listen(const std::function<void(const std::string&)>& trace);
 
   private:
-    void listen(const std::string& socketName,
-                const std::function<void(const std::string&)>& trace);
     void answerRequests();
 
     int lockFd_ = -1;
     int folderFd_ = -1;  // the folder, for socket names too long for a path
     int serverFd_ = -1;
     std::string socketFile_;  // removed at the end
+    std::string socketPath_;
     QSocketNotifier* requests_ = nullptr;
     std::function<void()> onShowRequest_;
 };

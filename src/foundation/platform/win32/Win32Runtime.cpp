@@ -87,8 +87,11 @@ PixelPoint Win32Runtime::dragThreshold() const {
 }
 
 bool Win32Runtime::claimInstance(const std::string& key, InstanceRequests requests) {
-    return singleInstance_.claim(key, std::move(requests),
-                                 [this](const std::string& line) { reportError(line); });
+    const auto trace = [this](const std::string& line) { reportError(line); };
+    if (!singleInstance_.claim(key, std::move(requests), trace)) return false;
+    // The mutex now, the window that answers after the clock's first frame.
+    afterFirstPaint([this, trace] { singleInstance_.listen(trace); });
+    return true;
 }
 
 // --- Monitors ------------------------------------------------------------------

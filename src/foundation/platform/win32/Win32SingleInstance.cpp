@@ -55,23 +55,26 @@ bool Win32SingleInstance::claim(const std::string& key, InstanceRequests request
         return false;
     }
     mutex_ = mutex;
+    name_ = name;
     requests_ = std::move(requests);
-    if (!listen(name))
-        trace("a later start cannot ask this clock to show: " + lastErrorText("CreateWindowExW"));
     return true;
 }
 
-bool Win32SingleInstance::listen(const std::wstring& className) {
+void Win32SingleInstance::listen(const std::function<void(const std::string&)>& trace) {
+    if (!mutex_ || window_) return;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &Win32SingleInstance::windowProc;
     windowClass.hInstance = instance_;
-    windowClass.lpszClassName = className.c_str();
-    if (!RegisterClassExW(&windowClass)) return false;
-    className_ = className;
-    window_ = CreateWindowExW(0, className.c_str(), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              instance_, this);
-    return window_ != nullptr;
+    windowClass.lpszClassName = name_.c_str();
+    if (RegisterClassExW(&windowClass)) {
+        className_ = name_;
+        window_ = CreateWindowExW(0, name_.c_str(), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  instance_, this);
+    }
+    if (!window_)
+        trace("a later start cannot ask this clock to show: " +
+              lastErrorText(className_.empty() ? "RegisterClassExW" : "CreateWindowExW"));
 }
 
 LRESULT CALLBACK Win32SingleInstance::windowProc(HWND hwnd, UINT message, WPARAM wParam,

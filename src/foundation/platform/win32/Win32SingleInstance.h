@@ -19,19 +19,22 @@ class Win32SingleInstance {
     Win32SingleInstance(const Win32SingleInstance&) = delete;
     Win32SingleInstance& operator=(const Win32SingleInstance&) = delete;
 
-    // As SingleInstance::claimInstance. `trace` receives errors that do not
+    // As SingleInstance::claimInstance, but only the lock: requests come in
+    // once listen() has made the window. `trace` receives errors that do not
     // stop the claim (the running clock did not answer, say).
     bool claim(const std::string& key, InstanceRequests requests,
                const std::function<void(const std::string&)>& trace);
+    // A later start meanwhile asks again for a while (kAskForMs).
+    void listen(const std::function<void(const std::string&)>& trace);
 
   private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    bool listen(const std::wstring& className);
 
     HINSTANCE instance_;
     HANDLE mutex_ = nullptr;
     HWND window_ = nullptr;
-    std::wstring className_;
+    std::wstring name_;       // of the mutex and the window's class
+    std::wstring className_;  // once registered
     InstanceRequests requests_;
 };
 
