@@ -1,14 +1,12 @@
 #include "platform/qt/DisplayWatcher.h"
 
-#include <xcb/xcb.h>
-
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <cstdlib>
 
 #include "platform/qt/FormWindow.h"
+#include "platform/qt/Xcb.h"
 
 namespace talvorin {
 
@@ -17,11 +15,6 @@ namespace {
 // Screens report their changes one property at a time; the forms hear of
 // them once the burst is over.
 constexpr int kSettleMs = 100;
-
-xcb_connection_t* connection() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
 
 }  // namespace
 
@@ -50,25 +43,20 @@ void DisplayWatcher::watchScreen(QScreen* screen) {
 }
 
 void DisplayWatcher::watchWindowManager() {
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = xcbConnection();
     if (!c) return;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    constexpr char kName[] = "_NET_SUPPORTING_WM_CHECK";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof kName - 1, kName), nullptr);
-    xcb_get_window_attributes_reply_t* attributes =
-        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root), nullptr);
-    if (atom && attributes) {
-        // Added to what Qt already listens to on the root window, not replacing it.
-        const uint32_t mask = attributes->your_event_mask | XCB_EVENT_MASK_PROPERTY_CHANGE;
-        xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
-        xcb_flush(c);
-        root_ = root;
-        wmCheckAtom_ = atom->atom;
-        QCoreApplication::instance()->installNativeEventFilter(this);
-    }
-    std::free(atom);
-    std::free(attributes);
+    const xcb_window_t root = xcbRoot(c);
+    const xcb_atom_t wmCheck = xcbAtom(c, "_NET_SUPPORTING_WM_CHECK");
+    const XcbReply<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root), nullptr));
+    if (wmCheck == XCB_ATOM_NONE || !attributes) return;
+    // Added to what Qt already listens to on the root window, not replacing it.
+    const uint32_t mask = attributes->your_event_mask | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+    root_ = root;
+    wmCheckAtom_ = wmCheck;
+    QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
 bool DisplayWatcher::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {

@@ -1,12 +1,9 @@
 #include "platform/qt/X11Compositor.h"
 
-#include <xcb/xcb.h>
-
-#include <QGuiApplication>
 #include <QString>
-#include <cstdlib>
-#include <memory>
 #include <string>
+
+#include "platform/qt/Xcb.h"
 
 namespace talvorin {
 
@@ -23,19 +20,13 @@ int screenNumber() {
 }  // namespace
 
 std::optional<bool> x11CompositorRunning() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = xcbConnection();
     if (!c) return std::nullopt;
     // The compositing manager owns this selection, as the EWMH asks.
-    const std::string name = "_NET_WM_CM_S" + std::to_string(screenNumber());
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(
-            c, xcb_intern_atom(c, 0, static_cast<uint16_t>(name.size()), name.data()), nullptr),
-        &std::free);
-    if (!atom) return false;
-    const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr),
-        &std::free);
+    const xcb_atom_t selection = xcbAtom(c, "_NET_WM_CM_S" + std::to_string(screenNumber()));
+    if (selection == XCB_ATOM_NONE) return false;
+    const XcbReply<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
     return owner && owner->owner != XCB_NONE;
 }
 
