@@ -13,6 +13,7 @@
 #include "platform/Runtime.h"
 #include "platform/TickSchedule.h"
 #include "program/ErrorBoundary.h"
+#include "scripted/ScriptedRuntime.h"
 
 namespace talvorin {
 namespace {
@@ -177,19 +178,14 @@ TEST(MessageBoxStyle, FrenchButtonsWithTheirAnswerCodes) {
     EXPECT_EQ(messageBoxLayout(vbInformation).icon, MessageIcon::Information);
 }
 
-struct Lines : ErrorTrace {
-    std::vector<std::string> lines;
-    void reportError(const std::string& line) override { lines.push_back(line); }
-};
-
 TEST(ErrorBoundary, TracesWhatFailedAndHandsBackItsCode) {
-    Lines trace;
+    ScriptedRuntime trace;
     EXPECT_FALSE(guardStep(trace, "ran", [] {}));
     EXPECT_EQ(guardStep(trace, "save", [] { throw RuntimeError(ErrorCode::DiskFull, "x"); }),
               ErrorCode::DiskFull);
     EXPECT_EQ(guardStep(trace, "load", [] { throw std::bad_alloc(); }),
               ErrorCode::InvalidProcedureCall);
-    EXPECT_EQ(trace.lines,
+    EXPECT_EQ(trace.errorTrace,
               (std::vector<std::string>{"save: x: disk full (error 61)", "load: out of memory"}));
 }
 
