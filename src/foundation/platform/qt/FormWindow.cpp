@@ -31,6 +31,7 @@ constexpr double kDesignFontPoints = 8.0;
 // A window manager answers a move within this, as a user sees it.
 constexpr std::chrono::milliseconds kMoveAnswered{250};
 constexpr std::chrono::seconds kClientPlaceKept{10};
+constexpr std::chrono::seconds kOwnMoveDone{1};
 // Metric-compatible with the Windows sans-serif faces the designs were laid
 // out in; the usual Linux default (DejaVu Sans) is wider and clips captions.
 constexpr const char* kDesignFontFamily = "Liberation Sans";
@@ -147,6 +148,7 @@ void FormWindow::setPassThrough(bool on) {
     native->setFlag(Qt::WindowTransparentForInput, on);
     native->setFlag(Qt::BypassWindowManagerHint, on);
     move(place);
+    lastOwnMove_ = std::chrono::steady_clock::now();
     if (shown) {
         prepareToMap();
         show();
@@ -205,7 +207,10 @@ PixelPoint FormWindow::clientTopLeft() {
     // A hidden window stands where it was asked to, for Qt and for us.
     if (!isVisible()) return {geometry().x(), geometry().y()};
     const auto now = std::chrono::steady_clock::now();
+    // Qt reports a move of ours when asked, not when the server has done it:
+    // an answer read meanwhile may be the old place, and no event says so.
     const bool fresh = clientPlace_ && !pendingMove_ && placement_.learnt() &&
+                       clientPlace_->read - lastOwnMove_ > kOwnMoveDone &&
                        now - clientPlace_->read <= kClientPlaceKept;
     if (!fresh) {
         const auto onScreen = x11ClientTopLeft(*this);
@@ -226,6 +231,7 @@ void FormWindow::placeOuter(PixelPoint outer) {
     if (placement_.learnt() && isVisible() && (at.x != client.x || at.y != client.y))
         pendingMove_ = PendingMove{client, at, outer, std::chrono::steady_clock::now()};
     move(at.x, at.y);
+    lastOwnMove_ = std::chrono::steady_clock::now();
     clientPlace_.reset();
 }
 

@@ -102,6 +102,7 @@ class FormWindow final : public QWidget {
         std::chrono::steady_clock::time_point read;
     };
     std::optional<ClientPlace> clientPlace_;
+    std::chrono::steady_clock::time_point lastOwnMove_{};
 };
 
 }  // namespace talvorin
