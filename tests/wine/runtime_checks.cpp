@@ -181,9 +181,12 @@ void formChecks(Report& r, talvorin::win32::Win32Runtime& runtime) {
             "moved by a pixel, left() reports the whole twips of that pixel");
     dialog->setWidth(2312);
     dialog->setHeight(0);
+    r.equal(dialog->frame().width, pixels(2312), "frame() reports the width set while hidden");
+    dialog->show();
     RECT rect{};
     GetWindowRect(reinterpret_cast<HWND>(dialog->hWnd()), &rect);
-    r.equal(rect.right - rect.left, pixels(2312), "setWidth sets the outer width");
+    r.equal(rect.right - rect.left, pixels(2312), "the window shows at the width set while hidden");
+    r.equal(rect.left, pixels(1507) + 1, "and at the place set while hidden");
 
     auto clock = runtime.createForm(talvorin::frmMainDesign(), events);
     clock->label("LabHeure").setFontSize(0);  // from a hand-edited file: drawn, not a crash

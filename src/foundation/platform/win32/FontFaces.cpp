@@ -15,6 +15,14 @@ int CALLBACK noteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 
 }  // namespace
 
+bool FontFaces::installed(const std::wstring& face) {
+    // Asked for every font the labels build; a face installed while the
+    // clock runs is seen at its next start.
+    auto [known, added] = installed_.try_emplace(face, false);
+    if (added) known->second = faceInstalled(face);
+    return known->second;
+}
+
 bool faceInstalled(const std::wstring& face) {
     if (face.empty() || face.size() >= LF_FACESIZE) return false;
     LOGFONTW query{};
@@ -33,7 +41,7 @@ FontFaces::~FontFaces() {
 
 ResolvedFace FontFaces::resolve(const FontDesign& design) {
     std::wstring face = widen(design.face);
-    if (design.fallbackFace.empty() || faceInstalled(face)) return ResolvedFace{face};
+    if (design.fallbackFace.empty() || installed(face)) return ResolvedFace{face};
     std::wstring fallback = widen(design.fallbackFace);
     if (fallback == kBundledLcdFace) loadBundledLcd();
     return ResolvedFace{fallback, design.fallbackWidthPercent / 100.0};

@@ -6,6 +6,7 @@
 // system-wide.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "platform/Design.h"
@@ -32,10 +33,12 @@ class FontFaces {
 
   private:
     void loadBundledLcd();
+    bool installed(const std::wstring& face);
 
     std::wstring directory_;  // no trailing separator
     bool bundledTried_ = false;
     bool bundledLoaded_ = false;
+    std::map<std::wstring, bool> installed_;
 };
 
 bool faceInstalled(const std::wstring& face);

@@ -57,7 +57,8 @@ std::wstring FormControl::initialText() const {
 }
 
 void FormControl::create(HWND parent, HINSTANCE instance, const FormMetrics& metrics) {
-    const RECT r = pixelRect(metrics.dpi);
+    placed_ = placeIn(parent, metrics.dpi);
+    const RECT& r = placed_;
     hwnd_ = CreateWindowExW(exStyle(), windowClass(), initialText().c_str(),
                             WS_CHILD | WS_VISIBLE | style(), r.left, r.top, r.right - r.left,
                             r.bottom - r.top, parent,
@@ -69,10 +70,19 @@ void FormControl::create(HWND parent, HINSTANCE instance, const FormMetrics& met
     applyDpi(metrics);
 }
 
-void FormControl::applyDpi(const FormMetrics& metrics) {
-    const RECT r = pixelRect(metrics.dpi);
+RECT FormControl::placeIn(HWND, UINT dpi) const {
+    return pixelRect(dpi);
+}
+
+void FormControl::place(const RECT& r) {
+    if (EqualRect(&r, &placed_)) return;
+    placed_ = r;
     SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormControl::applyDpi(const FormMetrics& metrics) {
+    place(placeIn(GetParent(hwnd_), metrics.dpi));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(metrics.messageFontHandle), TRUE);
 }
 
@@ -135,23 +145,18 @@ void FormLabel::applyDpi(const FormMetrics& metrics) {
     redraw();
 }
 
-RECT FormLabel::visibleRect() const {
-    RECT r = pixelRect(metrics_.dpi);
+RECT FormLabel::placeIn(HWND parent, UINT dpi) const {
+    // A designed label may reach far past its form (the clock's time label
+    // is made for the widest digits): its window, the box screen readers
+    // show, covers only what can be seen of it.
+    RECT r = pixelRect(dpi);
     RECT client{};
-    if (hwnd_ && GetClientRect(GetParent(hwnd_), &client)) IntersectRect(&r, &r, &client);
+    if (parent && GetClientRect(parent, &client)) IntersectRect(&r, &r, &client);
     return r;
 }
 
 void FormLabel::fitToForm() {
-    if (!hwnd_) return;
-    // A designed label may reach far past its form (the clock's time label
-    // is made for the widest digits): its window, the box screen readers
-    // show, covers only what can be seen of it.
-    const RECT r = visibleRect();
-    if (EqualRect(&r, &placed_)) return;
-    placed_ = r;
-    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (hwnd_) place(placeIn(GetParent(hwnd_), metrics_.dpi));
 }
 
 ScopedFont FormLabel::fontAt(std::optional<double> points) const {
@@ -203,8 +208,10 @@ void FormLabel::redraw() const {
     // repaints (the label windows themselves never paint).
     // (The form has no WS_CLIPCHILDREN, so a plain InvalidateRect would
     // reach the label windows too.)
-    const RECT r = visibleRect();
-    RedrawWindow(GetParent(hwnd_), &r, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
+    HWND form = GetParent(hwnd_);
+    if (!IsWindowVisible(form)) return;  // showing paints the whole form
+    const RECT r = placed();
+    RedrawWindow(form, &r, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 void FormLabel::draw(HDC dc) const {

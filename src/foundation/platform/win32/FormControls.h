@@ -45,12 +45,18 @@ class FormControl {
     virtual std::wstring initialText() const;
     // Handed to the window's class as its creation parameter.
     virtual const void* createParam() const { return nullptr; }
+    // Where the control's window goes in `parent`'s client area.
+    virtual RECT placeIn(HWND parent, UINT dpi) const;
+    // Moves the window only if it is not already there.
+    void place(const RECT& r);
+    const RECT& placed() const { return placed_; }
 
     HWND hwnd_ = nullptr;
 
   private:
     ControlDesign design_;
     int id_;
+    RECT placed_{};  // where the window was last put
 };
 
 // A label. With a transparent background the form paints it over its own
@@ -78,14 +84,14 @@ class FormLabel final : public FormControl, public Label {
     std::wstring initialText() const override;
     // A form-painted label's window answers for its text from this one.
     const void* createParam() const override { return paintedByForm() ? &text_ : nullptr; }
+    // The designed rectangle cut to the form's client area.
+    RECT placeIn(HWND parent, UINT dpi) const override;
 
   private:
     void rebuildFont();
     // The label's face at `points` (none: the design's or the dialog font's size).
     ScopedFont fontAt(std::optional<double> points) const;
     void redraw() const;
-    // The designed rectangle cut to the form's client area.
-    RECT visibleRect() const;
     HFONT font() const { return ownFont_ ? ownFont_.get() : metrics_.messageFontHandle; }
 
     FontFaces& faces_;
@@ -93,7 +99,6 @@ class FormLabel final : public FormControl, public Label {
     std::optional<double> points_;  // none: the design's or the dialog font's size
     FormMetrics metrics_{};
     ScopedFont ownFont_;
-    RECT placed_{};  // where the window was last put
 };
 
 class EditBox final : public FormControl, public TextBox {

@@ -28,7 +28,6 @@ ShowDesktop::~ShowDesktop() {
 
 void ShowDesktop::keep(HWND window) {
     kept_.push_back(Kept{window, false});
-    watchIfShellHasDesktop();
 }
 
 void ShowDesktop::forget(HWND window) {

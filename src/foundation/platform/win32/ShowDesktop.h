@@ -21,11 +21,11 @@ class ShowDesktop {
     ShowDesktop(const ShowDesktop&) = delete;
     ShowDesktop& operator=(const ShowDesktop&) = delete;
 
-    // Watches the foreground from the first window on, where the shell has
-    // a desktop to show (Wine's has none: nothing to watch there).
     void keep(HWND window);
     void forget(HWND window);
-    // The shell (re)started: it may have a desktop now.
+    // Watches the foreground for the kept windows, where the shell has a
+    // desktop to show (Wine's has none: nothing to watch there). Called once
+    // the first window is up, and again whenever the shell (re)starts.
     void shellStarted();
     // Looks at the foreground itself until the shell's event has been seen to
     // come from another process (it may not reach every process). The runtime

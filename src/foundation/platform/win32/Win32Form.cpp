@@ -95,8 +95,6 @@ void Win32Form::createWindow() {
     if (!hwnd_)
         throw RuntimeError(ErrorCode::InvalidProcedureCall, "cannot create " + design_.name);
     SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(style_));
-    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 
     dpi_ = dpiForWindow(hwnd_);
     LOGFONTW font = messageFont(dpi_);
@@ -104,7 +102,10 @@ void Win32Form::createWindow() {
     const RECT client{0, 0, pixelsFromTwips(design_.clientWidth, dpi_),
                       pixelsFromTwips(design_.clientHeight, dpi_)};
     const RECT outer = outerRectForClient(client, style_, exStyle_, dpi_);
-    resizeTo(outer.right - outer.left, outer.bottom - outer.top);
+    // The new style and the designed size in one move: each move of a
+    // window is a round of messages (and under Wine, of server requests).
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 FormMetrics Win32Form::metrics() const {
@@ -166,17 +167,44 @@ HWND Win32Form::live() const {
 }
 
 RECT Win32Form::windowRect() const {
+    if (deferred_) return *deferred_;
     RECT r{};
     GetWindowRect(hwnd_, &r);
     return r;
 }
 
+// A hidden form is laid out property by property (Left, then Top, Width,
+// Height...): the window takes the result in one move when it shows.
+void Win32Form::placeAt(const RECT& r) {
+    if (!IsWindowVisible(hwnd_)) {
+        deferred_ = r;
+        return;
+    }
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Form::placeDeferred() {
+    if (!deferred_) return;
+    const RECT r = *deferred_;
+    deferred_.reset();
+    RECT now{};
+    if (GetWindowRect(hwnd_, &now) && EqualRect(&now, &r)) return;
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Win32Form::moveTo(int x, int y) {
-    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT r = windowRect();
+    OffsetRect(&r, x - r.left, y - r.top);
+    placeAt(r);
 }
 
 void Win32Form::resizeTo(int width, int height) {
-    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT r = windowRect();
+    r.right = r.left + width;
+    r.bottom = r.top + height;
+    placeAt(r);
 }
 
 // Positions go through the system DPI on every monitor, sizes through the
@@ -243,6 +271,7 @@ void Win32Form::show() {
         SetForegroundWindow(hwnd_);
         return;
     }
+    placeDeferred();
     ShowWindow(hwnd_, SW_SHOW);
     if (shownOnce_) return;
     shownOnce_ = true;

@@ -147,6 +147,9 @@ void Win32Runtime::formCreated(HWND form, bool dialogKeys) {
 void Win32Runtime::keepOnShownDesktop(HWND form) {
     // Without the shell's event (a failed hook) each tick looks instead.
     showDesktop_.keep(form);
+    // Looking for the shell's desktop walks every top-level window: not
+    // before the first frame.
+    afterFirstPaint([this] { showDesktop_.shellStarted(); });
 }
 
 void Win32Runtime::formGone(HWND form) {
