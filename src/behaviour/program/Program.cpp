@@ -21,17 +21,18 @@ bool Program::start() {
     });
     if (!claimed) return false;
     mainForm().show();
-    // The icon asks the shell and loads its images: the clock shows first.
+    // The icon asks the shell and loads its images, the watch makes a window
+    // of its own on Windows: the clock shows first.
     runtime_.afterFirstPaint([this] {
-        guardStep(runtime_, "notification-area icon not added", [this] { startTray(); });
-    });
-    guardStep(runtime_, "a logout or shutdown may lose the last move", [this] {
-        runtime_.watchEndRequests([this] {
-            if (main_)
-                main_->endRequested();
-            else
-                runtime_.end();
+        guardStep(runtime_, "a logout or shutdown may lose the last move", [this] {
+            runtime_.watchEndRequests([this] {
+                if (main_)
+                    main_->endRequested();
+                else
+                    runtime_.end();
+            });
         });
+        guardStep(runtime_, "notification-area icon not added", [this] { startTray(); });
     });
     return true;
 }

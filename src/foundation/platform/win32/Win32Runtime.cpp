@@ -166,7 +166,7 @@ void Win32Runtime::dispatch(MSG& msg) {
         if (f.hwnd == root && f.dialogKeys && IsDialogMessageW(root, &msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
-    // Each tick of the clock's one timer; nothing else in it sets a timer.
+    // Each tick of the clock's one timer (and, once, the timer after the first frame).
     if (msg.message == WM_TIMER) showDesktop_.lookUnlessHeard();
 }
 
@@ -181,7 +181,8 @@ bool Win32Runtime::pumpOnce(MSG& msg) {
     HANDLE folder = folderWatch_.handle();
     const DWORD handles = folder ? 1 : 0;
     // A clock that never paints (off every screen) holds them back 1.5 s at most.
-    const DWORD timeout = afterFirstPaint_.empty() || painted_ ? INFINITE : 1500;
+    const DWORD timeout =
+        afterFirstPaint_.empty() || firstFrame_ != FirstFrame::NotPainted ? INFINITE : 1500;
     const DWORD woke =
         MsgWaitForMultipleObjectsEx(handles, &folder, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     if (woke == WAIT_TIMEOUT) runAfterFirstPaint();
@@ -200,16 +201,23 @@ bool Win32Runtime::pumpOnce(MSG& msg) {
 
 void Win32Runtime::afterFirstPaint(std::function<void()> step) {
     afterFirstPaint_.push_back(std::move(step));
-    if (painted_ && !forms_.empty()) PostMessageW(forms_.front().hwnd, kAfterFirstPaint, 0, 0);
+    if (firstFrame_ == FirstFrame::Shown && !forms_.empty())
+        PostMessageW(forms_.front().hwnd, kAfterFirstPaint, 0, 0);
 }
 
 void Win32Runtime::formPainted(HWND form) {
-    if (painted_) return;
-    painted_ = true;
-    PostMessageW(form, kAfterFirstPaint, 0, 0);
+    if (firstFrame_ != FirstFrame::NotPainted) return;
+    firstFrame_ = FirstFrame::Painted;
+    // Painted is not yet on the screen: under Wine the window's pixels reach
+    // the X server only when the thread waits, and after the window manager
+    // has mapped the window (drawing before that is lost, and redone on the
+    // Expose that follows). The steps (the tray icon alone takes 20 ms) wait
+    // for the loop to have been idle a moment; a timer comes only then.
+    SetTimer(form, kAfterFirstPaint, kIdleAfterFirstPaintMs, nullptr);
 }
 
 void Win32Runtime::runAfterFirstPaint() {
+    firstFrame_ = FirstFrame::Shown;
     // A step may add another: that one is posted again.
     const std::vector<std::function<void()>> steps = std::move(afterFirstPaint_);
     afterFirstPaint_.clear();

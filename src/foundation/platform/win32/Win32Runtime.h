@@ -66,7 +66,10 @@ class Win32Runtime final : public Runtime {
     void formPainted(HWND form);
     void shellStarted() { showDesktop_.shellStarted(); }
     void runAfterFirstPaint();
+    // Both the message that runs the steps added after the first paint, and
+    // the timer that runs those held until then.
     static constexpr UINT kAfterFirstPaint = WM_APP + 3;
+    static constexpr UINT kIdleAfterFirstPaintMs = 100;
 
   private:
     struct LiveForm {
@@ -88,7 +91,8 @@ class Win32Runtime final : public Runtime {
     EndSession endSession_;
     ShowDesktop showDesktop_;
     std::vector<std::function<void()>> afterFirstPaint_;
-    bool painted_ = false;
+    // Shown: the held steps have run; a step added since runs at once.
+    enum class FirstFrame { NotPainted, Painted, Shown } firstFrame_ = FirstFrame::NotPainted;
     bool commonControls_ = false;
     bool ended_ = false;
 };
