@@ -173,10 +173,12 @@ RECT Win32Form::windowRect() const {
     return r;
 }
 
-// A hidden form is laid out property by property (Left, then Top, Width,
-// Height...): the window takes the result in one move when it shows.
+// A form is laid out property by property before it first shows (Left, then
+// Top, Width, Height...): the window takes the result in one move then. Once
+// shown, a hidden form moves at once: where it is decides which monitor's
+// full-screen window it stands aside for.
 void Win32Form::placeAt(const RECT& r) {
-    if (!IsWindowVisible(hwnd_)) {
+    if (!shownOnce_ && !IsWindowVisible(hwnd_)) {
         deferred_ = r;
         return;
     }
