@@ -42,6 +42,12 @@ void setWindowType(xcb_connection_t* c, xcb_window_t id, bool dock) {
 void setStatesBeforeMap(QWidget& window, bool above, bool desktopAccessory) {
     xcb_connection_t* c = xcbConnection();
     if (!c) return;
+    // Before the window maps, and so before its first frame: what the states
+    // here and the window type after them need, asked at once.
+    xcbAtomsAhead(c, {"_NET_WM_STATE", "_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR",
+                      "_NET_WM_STATE_SKIP_PAGER", "_NET_WM_STATE_STICKY", "_NET_WM_DESKTOP",
+                      "_NET_SUPPORTED", "_NET_SHOWING_DESKTOP", "_NET_WM_WINDOW_TYPE",
+                      "_NET_WM_WINDOW_TYPE_DOCK", "_NET_WM_WINDOW_TYPE_NORMAL"});
     const auto id = static_cast<xcb_window_t>(window.winId());
     std::vector<xcb_atom_t> states;
     if (above) states.push_back(xcbAtom(c, "_NET_WM_STATE_ABOVE"));
