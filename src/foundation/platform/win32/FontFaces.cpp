@@ -13,16 +13,6 @@ int CALLBACK noteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
     return 0;  // one match is enough
 }
 
-}  // namespace
-
-bool FontFaces::installed(const std::wstring& face) {
-    // Asked for every font the labels build; a face installed while the
-    // clock runs is seen at its next start.
-    auto [known, added] = installed_.try_emplace(face, false);
-    if (added) known->second = faceInstalled(face);
-    return known->second;
-}
-
 bool faceInstalled(const std::wstring& face) {
     if (face.empty() || face.size() >= LF_FACESIZE) return false;
     LOGFONTW query{};
@@ -32,6 +22,16 @@ bool faceInstalled(const std::wstring& face) {
     const WindowDC screen(nullptr);
     EnumFontFamiliesExW(screen.get(), &query, noteFound, reinterpret_cast<LPARAM>(&found), 0);
     return found;
+}
+
+}  // namespace
+
+bool FontFaces::installed(const std::wstring& face) {
+    // Asked for every font the labels build; a face installed while the
+    // clock runs is seen at its next start.
+    auto [known, added] = installed_.try_emplace(face, false);
+    if (added) known->second = faceInstalled(face);
+    return known->second;
 }
 
 FontFaces::~FontFaces() {

@@ -41,6 +41,4 @@ class FontFaces {
     std::map<std::wstring, bool> installed_;
 };
 
-bool faceInstalled(const std::wstring& face);
-
 }  // namespace talvorin::win32

@@ -9,6 +9,7 @@
 #include "platform/ControlGeometry.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowNames.h"
+#include "platform/win32/WindowRect.h"
 
 namespace talvorin::win32 {
 
@@ -77,8 +78,7 @@ RECT FormControl::placeIn(HWND, UINT dpi) const {
 void FormControl::place(const RECT& r) {
     if (EqualRect(&r, &placed_)) return;
     placed_ = r;
-    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    moveWindowTo(hwnd_, r);
 }
 
 void FormControl::applyDpi(const FormMetrics& metrics) {

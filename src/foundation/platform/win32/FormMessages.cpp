@@ -8,6 +8,7 @@
 #include "platform/win32/Win32Form.h"
 #include "platform/win32/Win32Runtime.h"
 #include "platform/win32/WinApi.h"
+#include "platform/win32/WindowRect.h"
 
 namespace talvorin::win32 {
 
@@ -246,8 +247,7 @@ void Win32Form::onActivate(WPARAM wParam) {
 }
 
 void Win32Form::onDpiChanged(UINT dpi, const RECT& suggested) {
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    moveWindowTo(hwnd_, suggested);
     applyDpi(dpi);
     onDisplayChanged();
 }

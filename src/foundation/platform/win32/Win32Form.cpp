@@ -10,6 +10,7 @@
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Runtime.h"
 #include "platform/win32/WindowNames.h"
+#include "platform/win32/WindowRect.h"
 
 namespace talvorin::win32 {
 
@@ -182,18 +183,14 @@ void Win32Form::placeAt(const RECT& r) {
         deferred_ = r;
         return;
     }
-    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    moveWindowTo(hwnd_, r);
 }
 
 void Win32Form::placeDeferred() {
     if (!deferred_) return;
-    const RECT r = *deferred_;
-    deferred_.reset();
+    const RECT r = *std::exchange(deferred_, std::nullopt);
     RECT now{};
-    if (GetWindowRect(hwnd_, &now) && EqualRect(&now, &r)) return;
-    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!GetWindowRect(hwnd_, &now) || !EqualRect(&now, &r)) moveWindowTo(hwnd_, r);
 }
 
 void Win32Form::moveTo(int x, int y) {

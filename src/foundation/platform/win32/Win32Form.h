@@ -111,7 +111,7 @@ class Win32Form final : public FormView {
     bool pointerOver_ = false;  // WM_MOUSELEAVE asked for, not yet come
     bool unloaded_ = false;
     bool shownOnce_ = false;
-    std::optional<RECT> deferred_;  // the place taken while hidden
+    std::optional<RECT> deferred_;  // the place given before the first show
     HWND lastFocus_ = nullptr;
     TwipsPosition top_;
     TwipsPosition left_;

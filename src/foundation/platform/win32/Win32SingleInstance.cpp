@@ -39,7 +39,7 @@ std::string lastErrorText(const char* what) {
 
 Win32SingleInstance::~Win32SingleInstance() {
     if (window_) DestroyWindow(window_);
-    if (!className_.empty()) UnregisterClassW(className_.c_str(), instance_);
+    if (registered_) UnregisterClassW(name_.c_str(), instance_);
     if (mutex_) CloseHandle(mutex_);
 }
 
@@ -67,14 +67,14 @@ void Win32SingleInstance::listen(const std::function<void(const std::string&)>& 
     windowClass.lpfnWndProc = &Win32SingleInstance::windowProc;
     windowClass.hInstance = instance_;
     windowClass.lpszClassName = name_.c_str();
-    if (RegisterClassExW(&windowClass)) {
-        className_ = name_;
+    registered_ = RegisterClassExW(&windowClass) != 0;
+    if (registered_) {
         window_ = CreateWindowExW(0, name_.c_str(), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   instance_, this);
     }
     if (!window_)
         trace("a later start cannot ask this clock to show: " +
-              lastErrorText(className_.empty() ? "RegisterClassExW" : "CreateWindowExW"));
+              lastErrorText(registered_ ? "CreateWindowExW" : "RegisterClassExW"));
 }
 
 LRESULT CALLBACK Win32SingleInstance::windowProc(HWND hwnd, UINT message, WPARAM wParam,

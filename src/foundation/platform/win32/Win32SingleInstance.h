@@ -33,8 +33,8 @@ class Win32SingleInstance {
     HINSTANCE instance_;
     HANDLE mutex_ = nullptr;
     HWND window_ = nullptr;
-    std::wstring name_;       // of the mutex and the window's class
-    std::wstring className_;  // once registered
+    std::wstring name_;  // of the mutex and the window's class
+    bool registered_ = false;
     InstanceRequests requests_;
 };
 
