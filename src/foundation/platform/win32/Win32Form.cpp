@@ -10,7 +10,6 @@
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Runtime.h"
 #include "platform/win32/WindowNames.h"
-#include "platform/win32/WindowRect.h"
 
 namespace talvorin::win32 {
 
@@ -168,42 +167,17 @@ HWND Win32Form::live() const {
 }
 
 RECT Win32Form::windowRect() const {
-    if (deferred_) return *deferred_;
     RECT r{};
     GetWindowRect(hwnd_, &r);
     return r;
 }
 
-// A form is laid out property by property before it first shows (Left, then
-// Top, Width, Height...): the window takes the result in one move then. Once
-// shown, a hidden form moves at once: where it is decides which monitor's
-// full-screen window it stands aside for.
-void Win32Form::placeAt(const RECT& r) {
-    if (!shownOnce_ && !IsWindowVisible(hwnd_)) {
-        deferred_ = r;
-        return;
-    }
-    moveWindowTo(hwnd_, r);
-}
-
-void Win32Form::placeDeferred() {
-    if (!deferred_) return;
-    const RECT r = *std::exchange(deferred_, std::nullopt);
-    RECT now{};
-    if (!GetWindowRect(hwnd_, &now) || !EqualRect(&now, &r)) moveWindowTo(hwnd_, r);
-}
-
 void Win32Form::moveTo(int x, int y) {
-    RECT r = windowRect();
-    OffsetRect(&r, x - r.left, y - r.top);
-    placeAt(r);
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Form::resizeTo(int width, int height) {
-    RECT r = windowRect();
-    r.right = r.left + width;
-    r.bottom = r.top + height;
-    placeAt(r);
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Positions go through the system DPI on every monitor, sizes through the
@@ -270,7 +244,6 @@ void Win32Form::show() {
         SetForegroundWindow(hwnd_);
         return;
     }
-    placeDeferred();
     ShowWindow(hwnd_, SW_SHOW);
     if (shownOnce_) return;
     shownOnce_ = true;

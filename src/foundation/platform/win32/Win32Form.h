@@ -6,7 +6,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -66,10 +65,7 @@ class Win32Form final : public FormView {
     void createControls();
     FormMetrics metrics() const;
     void applyDpi(UINT dpi);
-    // Where the window is, or will be once shown.
     RECT windowRect() const;
-    void placeAt(const RECT& r);
-    void placeDeferred();
     void moveTo(int x, int y);
     void resizeTo(int width, int height);
     FormControl* find(std::string_view name) const;
@@ -111,7 +107,6 @@ class Win32Form final : public FormView {
     bool pointerOver_ = false;  // WM_MOUSELEAVE asked for, not yet come
     bool unloaded_ = false;
     bool shownOnce_ = false;
-    std::optional<RECT> deferred_;  // the place given before the first show
     HWND lastFocus_ = nullptr;
     TwipsPosition top_;
     TwipsPosition left_;
