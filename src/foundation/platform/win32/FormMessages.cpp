@@ -97,11 +97,6 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_TIMER:
-            if (wParam == Win32Runtime::kAfterFirstPaint) {
-                KillTimer(hwnd_, wParam);
-                runtime_.runAfterFirstPaint();
-                return 0;
-            }
             return onTimer(static_cast<UINT_PTR>(wParam));
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETWORKAREA && !onDisplayChanged()) return 0;

@@ -166,7 +166,7 @@ void Win32Runtime::dispatch(MSG& msg) {
         if (f.hwnd == root && f.dialogKeys && IsDialogMessageW(root, &msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
-    // Each tick of the clock's one timer (and, once, the timer after the first frame).
+    // Each tick of the clock's one timer; nothing else in it sets a timer.
     if (msg.message == WM_TIMER) showDesktop_.lookUnlessHeard();
 }
 
@@ -208,12 +208,7 @@ void Win32Runtime::afterFirstPaint(std::function<void()> step) {
 void Win32Runtime::formPainted(HWND form) {
     if (firstFrame_ != FirstFrame::NotPainted) return;
     firstFrame_ = FirstFrame::Painted;
-    // Painted is not yet on the screen: under Wine the window's pixels reach
-    // the X server only when the thread waits, and after the window manager
-    // has mapped the window (drawing before that is lost, and redone on the
-    // Expose that follows). The steps (the tray icon alone takes 20 ms) wait
-    // for the loop to have been idle a moment; a timer comes only then.
-    SetTimer(form, kAfterFirstPaint, kIdleAfterFirstPaintMs, nullptr);
+    PostMessageW(form, kAfterFirstPaint, 0, 0);
 }
 
 void Win32Runtime::runAfterFirstPaint() {

@@ -66,10 +66,7 @@ class Win32Runtime final : public Runtime {
     void formPainted(HWND form);
     void shellStarted() { showDesktop_.shellStarted(); }
     void runAfterFirstPaint();
-    // Both the message that runs the steps added after the first paint, and
-    // the timer that runs those held until then.
     static constexpr UINT kAfterFirstPaint = WM_APP + 3;
-    static constexpr UINT kIdleAfterFirstPaintMs = 100;
 
   private:
     struct LiveForm {
