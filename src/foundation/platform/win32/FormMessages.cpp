@@ -50,10 +50,7 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;  // WM_PAINT covers the whole client area
         case WM_PAINT:
             buffer_.paint(hwnd_, [this](HDC dc) { paintScene(dc); });
-            runtime_.formPainted(hwnd_);
-            return 0;
-        case Win32Runtime::kAfterFirstPaint:
-            runtime_.runAfterFirstPaint();
+            runtime_.formPainted();
             return 0;
         case WM_SIZE:
             buffer_.drop();

@@ -161,6 +161,7 @@ void Win32Runtime::formGone(HWND form) {
 }
 
 void Win32Runtime::dispatch(MSG& msg) {
+    firstFrameSteps_.runIfDue(&msg);
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     for (const LiveForm& f : forms_)
         if (f.hwnd == root && f.dialogKeys && IsDialogMessageW(root, &msg)) return;
@@ -178,14 +179,12 @@ int Win32Runtime::run() {
 }
 
 bool Win32Runtime::pumpOnce(MSG& msg) {
+    firstFrameSteps_.runIfDue();
     HANDLE folder = folderWatch_.handle();
     const DWORD handles = folder ? 1 : 0;
-    // A clock that never paints (off every screen) holds them back 1.5 s at most.
-    const DWORD timeout =
-        afterFirstPaint_.empty() || firstFrame_ != FirstFrame::NotPainted ? INFINITE : 1500;
-    const DWORD woke =
-        MsgWaitForMultipleObjectsEx(handles, &folder, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    if (woke == WAIT_TIMEOUT) runAfterFirstPaint();
+    const DWORD woke = MsgWaitForMultipleObjectsEx(handles, &folder, firstFrameSteps_.waitLimit(),
+                                                   QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (woke == WAIT_TIMEOUT) firstFrameSteps_.runNow();
     if (woke == WAIT_FAILED) {
         reportError("the message loop cannot wait (error " + std::to_string(GetLastError()) + ")");
         msg.wParam = 1;
@@ -200,23 +199,7 @@ bool Win32Runtime::pumpOnce(MSG& msg) {
 }
 
 void Win32Runtime::afterFirstPaint(std::function<void()> step) {
-    afterFirstPaint_.push_back(std::move(step));
-    if (firstFrame_ == FirstFrame::Shown && !forms_.empty())
-        PostMessageW(forms_.front().hwnd, kAfterFirstPaint, 0, 0);
-}
-
-void Win32Runtime::formPainted(HWND form) {
-    if (firstFrame_ != FirstFrame::NotPainted) return;
-    firstFrame_ = FirstFrame::Painted;
-    PostMessageW(form, kAfterFirstPaint, 0, 0);
-}
-
-void Win32Runtime::runAfterFirstPaint() {
-    firstFrame_ = FirstFrame::Shown;
-    // A step may add another: that one is posted again.
-    const std::vector<std::function<void()>> steps = std::move(afterFirstPaint_);
-    afterFirstPaint_.clear();
-    for (const std::function<void()>& step : steps) step();
+    firstFrameSteps_.add(std::move(step));
 }
 
 bool Win32Runtime::watchFolder(const std::string& folder, std::function<void()> changed) {
@@ -225,6 +208,7 @@ bool Win32Runtime::watchFolder(const std::string& folder, std::function<void()> 
 }
 
 void Win32Runtime::doEvents() {
+    firstFrameSteps_.runIfDue();
     HANDLE folder = folderWatch_.handle();
     if (folder && WaitForSingleObject(folder, 0) == WAIT_OBJECT_0) folderWatch_.signalled();
     MSG msg{};

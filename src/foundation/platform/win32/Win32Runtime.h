@@ -8,6 +8,7 @@
 #include "platform/Runtime.h"
 #include "platform/win32/BoundUser32.h"
 #include "platform/win32/EndSession.h"
+#include "platform/win32/FirstFrameSteps.h"
 #include "platform/win32/FontFaces.h"
 #include "platform/win32/ShowDesktop.h"
 #include "platform/win32/Win32FolderWatch.h"
@@ -36,8 +37,8 @@ class Win32Runtime final : public Runtime {
 
     void doEvents() override;
     void end() override;
-    // Run from a message the first painted form posts itself: posted after
-    // its paint, taken after the frame has left for the screen.
+    // Run from this runtime's own loop (run, doEvents) a moment after the
+    // first form painted, or before the user's first click or key.
     void afterFirstPaint(std::function<void()> step) override;
     // OutputDebugStringW, and stderr when the program has one (started from
     // a console, or with its output redirected).
@@ -63,10 +64,8 @@ class Win32Runtime final : public Runtime {
     void formGone(HWND form);
     // Lifted above the desktop while the user shows it.
     void keepOnShownDesktop(HWND form);
-    void formPainted(HWND form);
+    void formPainted() { firstFrameSteps_.painted(); }
     void shellStarted() { showDesktop_.shellStarted(); }
-    void runAfterFirstPaint();
-    static constexpr UINT kAfterFirstPaint = WM_APP + 3;
 
   private:
     struct LiveForm {
@@ -87,9 +86,7 @@ class Win32Runtime final : public Runtime {
     Win32FolderWatch folderWatch_;
     EndSession endSession_;
     ShowDesktop showDesktop_;
-    std::vector<std::function<void()>> afterFirstPaint_;
-    // Shown: the held steps have run; a step added since runs at once.
-    enum class FirstFrame { NotPainted, Painted, Shown } firstFrame_ = FirstFrame::NotPainted;
+    FirstFrameSteps firstFrameSteps_;
     bool commonControls_ = false;
     bool ended_ = false;
 };
