@@ -1,5 +1,6 @@
 #include "Desktop.h"
 
+#include <algorithm>
 #include <thread>
 
 #include "platform/win32/ScopedWin.h"
@@ -168,13 +169,28 @@ bool saveScreenshot(const RECT& area, const std::wstring& path) {
         CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     bool saved = false;
     if (bitmap) {
-        {
-            const SelectedObject copiedInto(memory.get(), bitmap.get());
-            BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
-            GdiFlush();
-        }
         const DWORD rowBytes = static_cast<DWORD>((width * 3 + 3) & ~3);
         const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+        const auto* pixels = static_cast<const unsigned char*>(bits);
+        // The middle half of the shot, where the window manager's frame is not.
+        const auto flat = [&] {
+            const unsigned char* first = pixels + height / 4 * rowBytes + width / 4 * 3;
+            for (int y = height / 4; y < height * 3 / 4; ++y)
+                for (int x = width / 4; x < width * 3 / 4; ++x)
+                    if (!std::equal(first, first + 3, pixels + y * rowBytes + x * 3)) return false;
+            return true;
+        };
+        // A window of another process may exist some time before Wine has sent
+        // its pixels to X: a shot flat in its middle waits for them, 2 s at most.
+        waitFor(
+            [&] {
+                const SelectedObject copiedInto(memory.get(), bitmap.get());
+                BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top,
+                       SRCCOPY);
+                GdiFlush();
+                return !flat();
+            },
+            2s);
         BITMAPFILEHEADER file{};
         file.bfType = 0x4D42;  // "BM"
         file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
