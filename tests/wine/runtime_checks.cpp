@@ -3,6 +3,7 @@
 // texts, outer sizes, the tick schedule and the French message box; then the
 // checks every runtime passes.
 #include <cstdio>
+#include <functional>
 #include <set>
 #include <thread>
 #include <vector>
@@ -44,15 +45,20 @@ struct Recorder final : talvorin::FormEvents {
     void onClosed() noexcept override {}
 };
 
-void pump(milliseconds duration) {
-    const auto end = steady_clock::now() + duration;
+void dispatchQueued() {
     MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// Waits for messages for `duration`, and hands each wake to `drain`.
+void pump(milliseconds duration, const std::function<void()>& drain = dispatchQueued) {
+    const auto end = steady_clock::now() + duration;
     while (steady_clock::now() < end) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        drain();
     }
 }
 
@@ -284,11 +290,7 @@ class Win32Harness final : public talvorin::conformance::ConformanceHarness {
     talvorin::Runtime& runtime() override { return runtime_; }
     // The runtime's own loop, where it runs what it held for the first frame.
     void pump(milliseconds duration) override {
-        const auto end = steady_clock::now() + duration;
-        while (steady_clock::now() < end) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            runtime_.doEvents();
-        }
+        ::pump(duration, [this] { runtime_.doEvents(); });
     }
     void answerNextMessageBox(const std::string& label) override {
         finishAnswer();

@@ -42,7 +42,8 @@ bool FirstFrameSteps::due(const MSG* msg) const {
 }
 
 void FirstFrameSteps::runIfDue(const MSG* msg) {
-    if (due(msg)) runNow();
+    // Before every message the program handles: nothing to do once all ran.
+    if (!steps_.empty() && due(msg)) runNow();
 }
 
 void FirstFrameSteps::runNow() {
@@ -57,7 +58,7 @@ DWORD FirstFrameSteps::waitLimit() const {
     if (steps_.empty()) return INFINITE;
     switch (frame_) {
         case Frame::NotPainted:
-            return kUnpaintedLimitMs;
+            return static_cast<DWORD>(kUnpaintedLimit.count());
         case Frame::Painted: {
             const auto left = std::chrono::ceil<std::chrono::milliseconds>(
                 paintedAt_ + kAfterPaint - Clock::now());

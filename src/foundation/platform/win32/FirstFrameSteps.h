@@ -35,7 +35,7 @@ class FirstFrameSteps {
   private:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds kAfterPaint{100};
-    static constexpr DWORD kUnpaintedLimitMs = 1500;
+    static constexpr std::chrono::milliseconds kUnpaintedLimit{1500};
 
     bool due(const MSG* msg) const;
 
